@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing the project need.
+# Does nothing when they are all present; needs root (or sudo) otherwise.
+set -euo pipefail
+
+packages=(
+    cmake make g++ pkg-config
+    qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools
+    libqcustomplot-dev libbenchmark-dev
+    xvfb xauth imagemagick fonts-noto-cjk fonts-dejavu-core fonts-liberation
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+        || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

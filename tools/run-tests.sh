@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs the whole test suite headless.
+# Pass -DSANITIZE=ON (or any other CMake option) to build the suite differently.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${ARVEX_TEST_BUILD_DIR:-$root/build-tests}"
+"$root/tools/install-deps.sh"
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug "$@"
+cmake --build "$build" -j"$(nproc)"
+cd "$build"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
