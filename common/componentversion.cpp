@@ -1,0 +1,32 @@
+// Reader of the installer's components.xml, shared by both programs.
+#include "componentversion.h"
+
+#include <QDebug>
+#include <QDomDocument>
+#include <QFile>
+
+QString getComponentVersion(const QString &packageName)
+{
+    QFile file(QStringLiteral("components.xml"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+
+    QDomDocument document;
+    QString errorMessage;
+    int errorLine = 0;
+    int errorColumn = 0;
+    if (!document.setContent(&file, false, &errorMessage, &errorLine, &errorColumn)) {
+        qDebug() << "XML Error:" << errorMessage << errorLine << errorColumn;
+        return QString();
+    }
+
+    for (QDomElement package = document.documentElement().firstChildElement(); !package.isNull();
+         package = package.nextSiblingElement()) {
+        if (package.tagName() != QLatin1String("Package"))
+            continue;
+        const QDomElement name = package.firstChildElement(QStringLiteral("Name"));
+        if (!name.isNull() && name.text() == packageName)
+            return package.firstChildElement(QStringLiteral("Version")).text();
+    }
+    return QString();
+}
