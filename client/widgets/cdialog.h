@@ -1,0 +1,42 @@
+// CDialog: the base of every dialog, a layer over the main window that dims what lies beneath.
+#pragma once
+
+#include <QWidget>
+
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+class QSize;
+
+class CDialog : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CDialog(QWidget *parent = nullptr);
+
+signals:
+    void accepted();
+    void rejected();
+    void finished(int result);
+
+public slots:
+    void accept();
+    void reject();
+    void done(int result);
+
+protected:
+    // Centres a CWidget frame titled title on the layer, whose close button rejects, and returns
+    // its content: a widget of contentSize below the title bar with a vertical layout and a white
+    // ground. Children of the content make up the dialog.
+    QWidget *createFramedContent(const QString &title, const QSize &contentSize);
+    // A width x 40 push button in the blue style that the notice dialogs share.
+    static QPushButton *createCommonButton(const QString &text, int width, QWidget *parent);
+    // A word-wrapped rich text label, aligned top left, whose links open outside the client.
+    static QLabel *createRichTextLabel(const QString &styleSheet, QWidget *parent);
+    // A row indented by 30 pixels on the left and the right, for the content's vertical layout.
+    static QHBoxLayout *createIndentedRow();
+
+private:
+    void closeAndHide();
+};
