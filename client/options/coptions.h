@@ -1,0 +1,54 @@
+// COptions: the client's persistent settings, kept in four JSON files beside the program.
+#pragma once
+
+#include "options/jogparams.h"
+#include "options/playbackparams.h"
+
+#include <QObject>
+
+struct JogStaticParams;
+struct PlaybackStaticParams;
+
+// The single store, created on first use and never destroyed. The first use loads all four
+// files; every setter rewrites its whole file at once.
+class COptions : public QObject
+{
+    Q_OBJECT
+
+public:
+    static COptions *instance();
+
+    int upgrade() const { return m_upgrade; }
+    void setUpgrade(int upgrade);
+
+    int language() const { return m_language; }
+    void setLanguage(int language);
+
+    JogParams jogParams() const { return m_jogParams; }
+    // Replaces the first six jog values; velocityRatio keeps its value.
+    void setJogStaticParams(const JogStaticParams &params);
+    void setJogVelocityRatio(float ratio);
+
+    PlaybackParams playbackParams() const { return m_playbackParams; }
+    // Replaces the first eight playback values; both ratios keep theirs.
+    void setPlaybackStaticParams(const PlaybackStaticParams &params);
+    void setPlaybackVelocityRatio(float ratio);
+    void setPlaybackAccelerationRatio(float ratio);
+
+private:
+    COptions();
+
+    void loadUpgradeParams();
+    void saveUpgradeParams() const;
+    void loadAppParams();
+    void saveAppParams() const;
+    void loadJogParams();
+    void saveJogParams() const;
+    void loadPlaybackParams();
+    void savePlaybackParams() const;
+
+    int m_upgrade = 0;
+    int m_language = 0;
+    JogParams m_jogParams;
+    PlaybackParams m_playbackParams;
+};
