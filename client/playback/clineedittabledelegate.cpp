@@ -1,0 +1,44 @@
+// CLineEditTableDelegate: edits a number cell in a line edit restricted by a pattern.
+#include "playback/clineedittabledelegate.h"
+
+#include <QLineEdit>
+#include <QRegExpValidator>
+
+CLineEditTableDelegate::CLineEditTableDelegate(
+    const QString &pattern, int decimals, QObject *parent)
+    : QItemDelegate(parent)
+    , pattern(pattern)
+    , decimals(decimals)
+{ }
+
+QWidget *CLineEditTableDelegate::createEditor(
+    QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const
+{
+    auto *editor = new QLineEdit(parent);
+    editor->setValidator(new QRegExpValidator(QRegExp(pattern), editor));
+    return editor;
+}
+
+void CLineEditTableDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    static_cast<QLineEdit *>(editor)->setText(
+        numberText(index.model()->data(index, Qt::EditRole).toString()));
+}
+
+void CLineEditTableDelegate::setModelData(
+    QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
+{
+    model->setData(index, numberText(static_cast<QLineEdit *>(editor)->text()), Qt::EditRole);
+}
+
+void CLineEditTableDelegate::updateEditorGeometry(
+    QWidget *editor, const QStyleOptionViewItem &option, const QModelIndex &) const
+{
+    editor->setGeometry(option.rect);
+}
+
+// Unfinished input such as "" or "-" becomes 0.
+QString CLineEditTableDelegate::numberText(const QString &text) const
+{
+    return QString::number(double(text.toFloat()), 'f', decimals);
+}

@@ -1,0 +1,441 @@
+// CPlaybackTableView: the table of playback points, with row editing, its menu and file drops.
+#include "playback/cplaybacktableview.h"
+
+#include "playback/ccoordinatextabledelegate.h"
+#include "playback/ccoordinateytabledelegate.h"
+#include "playback/ccoordinateztabledelegate.h"
+#include "playback/cgrippertabledelegate.h"
+#include "playback/cisgrabtabledelegate.h"
+#include "playback/cmotionstyletabledelegate.h"
+#include "playback/cpausetimetabledelegate.h"
+#include "playback/cplaybackmanager.h"
+#include "playback/cplaybacktablemodel.h"
+#include "playback/crheadtabledelegate.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QDragEnterEvent>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QShortcut>
+#include <QSignalMapper>
+
+#include <algorithm>
+
+namespace {
+constexpr int ColumnCount = CPlaybackTableModel::ColumnCount;
+constexpr int MotionStyleColumn = CPlaybackTableModel::MotionStyleColumn;
+constexpr int IsGrabColumn = CPlaybackTableModel::IsGrabColumn;
+constexpr int XColumn = CPlaybackTableModel::XColumn;
+
+// The distinct rows of the cells, lowest first.
+QList<int> rowNumbers(const QModelIndexList &cells)
+{
+    QList<int> rows;
+    rows.reserve(cells.size());
+    for (const QModelIndex &cell : cells)
+        rows.append(cell.row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+} // namespace
+
+CPlaybackTableView::CPlaybackTableView(QWidget *parent)
+    : QTableView(parent)
+    , tableModel(new CPlaybackTableModel(this))
+    , contextMenu(new QMenu(this))
+    , insertActMapper(new QSignalMapper(this))
+{
+    setModel(tableModel);
+    resize(1100, 220);
+
+    const QFont tableFont(QStringLiteral("微软雅黑"), 8);
+    const QString headerStyle
+        = QStringLiteral("QHeaderView::section{border:1px solid #808080;color:blue;}");
+    setFont(tableFont);
+    for (QHeaderView *header : { horizontalHeader(), verticalHeader() }) {
+        header->setFont(tableFont);
+        header->setStyleSheet(headerStyle);
+    }
+    horizontalHeader()->hide();
+    verticalHeader()->setFixedWidth(30);
+    verticalHeader()->setSectionsMovable(true);
+    setGridStyle(Qt::SolidLine);
+    setSelectionBehavior(SelectRows);
+    setSelectionMode(ExtendedSelection);
+    setFocusPolicy(Qt::StrongFocus);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (int column = 0; column < ColumnCount; ++column)
+        setColumnWidth(column, 91);
+    setAcceptDrops(true);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+
+    QAbstractItemDelegate *const delegates[ColumnCount] = {
+        new CMotionStyleTableDelegate(this),
+        new CIsGrabTableDelegate(this),
+        new CCoordinateXTableDelegate(this),
+        new CCoordinateYTableDelegate(this),
+        new CCoordinateZTableDelegate(this),
+        new CRHeadTableDelegate(this),
+        new CGripperTableDelegate(this),
+        new CPauseTimeTableDelegate(this),
+    };
+    for (int column = 0; column < ColumnCount; ++column)
+        setItemDelegateForColumn(column, delegates[column]);
+
+    createShortcuts();
+    createContextMenu();
+    connect(verticalHeader(), SIGNAL(sectionMoved(int, int, int)), this,
+        SLOT(onSectionsMoved(int, int, int)));
+    connect(this, SIGNAL(customContextMenuRequested(QPoint)), this,
+        SLOT(onCustomContextMenuRequested(QPoint)));
+}
+
+void CPlaybackTableView::insertPoint(int insertMode, const PlaybackPoint &point)
+{
+    const QModelIndexList cells = selectedIndexes();
+    int row = tableModel->rowCount();
+    if (cells.isEmpty()) {
+        tableModel->insertRow(row);
+    } else {
+        row = cells.first().row() + (insertMode == 2 ? 1 : 0);
+        if (insertMode != 1)
+            tableModel->insertRow(row);
+    }
+    setRowPoint(row, point);
+    if (row == tableModel->rowCount() - 1)
+        scrollToBottom();
+    else
+        scrollTo(tableModel->index(row, 0));
+}
+
+void CPlaybackTableView::setRowPoint(int row, const PlaybackPoint &point)
+{
+    const QString motionStyle = motionStyleText(point.motionStyle);
+    if (!motionStyle.isEmpty())
+        tableModel->setData(tableModel->index(row, MotionStyleColumn), motionStyle);
+    tableModel->setData(tableModel->index(row, IsGrabColumn),
+        point.isGrab ? QStringLiteral("true") : QStringLiteral("false"));
+    const float values[]
+        = { point.x, point.y, point.z, point.rHead, point.gripper, point.pauseTime };
+    for (int i = 0; i < ColumnCount - XColumn; ++i)
+        tableModel->setData(tableModel->index(row, XColumn + i), values[i]);
+}
+
+void CPlaybackTableView::rowPoint(int row, PlaybackPoint &point) const
+{
+    const auto shown
+        = [this, row](int column) { return tableModel->data(tableModel->index(row, column)); };
+    const int motionStyle = motionStyleFromText(shown(MotionStyleColumn).toString());
+    if (motionStyle >= 0)
+        point.motionStyle = uint8_t(motionStyle);
+    point.isGrab = shown(IsGrabColumn).toBool() ? 1 : 0;
+    float *const values[]
+        = { &point.x, &point.y, &point.z, &point.rHead, &point.gripper, &point.pauseTime };
+    for (int i = 0; i < ColumnCount - XColumn; ++i)
+        *values[i] = shown(XColumn + i).toString().toFloat();
+}
+
+void CPlaybackTableView::setPoints(const PlaybackPoints &points)
+{
+    tableModel->removeRows(0, tableModel->rowCount());
+    for (int row = 0; row < points.size(); ++row) {
+        tableModel->insertRow(row);
+        setRowPoint(row, points.at(row));
+    }
+    scrollToTop();
+}
+
+void CPlaybackTableView::getPoints(PlaybackPoints &points) const
+{
+    PlaybackPoint point {};
+    const int rowCount = tableModel->rowCount();
+    points.reserve(points.size() + rowCount);
+    for (int row = 0; row < rowCount; ++row) {
+        rowPoint(row, point);
+        points.append(point);
+    }
+}
+
+void CPlaybackTableView::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().toLocalFile().endsWith(QLatin1String("xml")))
+        return;
+    // Only ever a copy: a source told that its file was moved may delete it.
+    if (event->possibleActions() & Qt::CopyAction) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
+}
+
+// The item view's own handler would refuse a file; the answer given on entering stands.
+void CPlaybackTableView::dragMoveEvent(QDragMoveEvent *) { }
+
+void CPlaybackTableView::dropEvent(QDropEvent *event)
+{
+    PlaybackPoints points;
+    CPlaybackManager::instance()->readPoints(
+        event->mimeData()->urls().value(0).toLocalFile(), points);
+    event->setDropAction(Qt::CopyAction);
+    event->setAccepted(!points.isEmpty());
+    if (points.isEmpty()) {
+        QMessageBox::information(
+            this, tr("Warning"), tr("Failed to import playback points!"), QMessageBox::Ok);
+        return;
+    }
+    setPoints(points);
+}
+
+void CPlaybackTableView::onRowsCopyActivated(bool isCut)
+{
+    const QList<int> rows = selectedRowNumbers();
+    if (rows.isEmpty())
+        return;
+    QString text;
+    for (int row : rows) {
+        const auto shown = [this, row](int column) {
+            return tableModel->data(tableModel->index(row, column)).toString();
+        };
+        text += shown(MotionStyleColumn) + QLatin1Char('\t') + shown(IsGrabColumn)
+            + QLatin1Char('\t');
+        for (int column = XColumn; column < ColumnCount; ++column)
+            text += QString::number(double(shown(column).toFloat()), 'g', 6) + QLatin1Char('\t');
+        text += QLatin1String("\r\n");
+    }
+    text.chop(2);
+    QApplication::clipboard()->setText(text);
+    if (isCut)
+        removeSelectedRows(rows);
+}
+
+void CPlaybackTableView::onRowsCutActivated()
+{
+    onRowsCopyActivated(true);
+}
+
+void CPlaybackTableView::onRowsPasteActivated()
+{
+    const QStringList lines = QApplication::clipboard()->text().split(QLatin1Char('\n'));
+    if (isMultipleSelection()) {
+        showMultipleSelectionMessage();
+        return;
+    }
+    QVector<QStringList> pastedRows;
+    for (const QString &line : lines) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.size() >= ColumnCount)
+            pastedRows.append(fields);
+    }
+    if (pastedRows.isEmpty())
+        return;
+    const QList<int> selectedRows = selectedRowNumbers();
+    replaceRows(selectedRows.isEmpty() ? tableModel->rowCount() : selectedRows.first(), pastedRows);
+}
+
+void CPlaybackTableView::onRowInsertActivated()
+{
+    const QModelIndexList cells = selectedIndexes();
+    if (cells.isEmpty())
+        return;
+    const int row = cells.last().row();
+    QStringList texts;
+    for (int column = 0; column < ColumnCount; ++column)
+        texts.append(tableModel->data(tableModel->index(row, column)).toString());
+    tableModel->insertRow(row + 1);
+    for (int column = 0; column < ColumnCount; ++column)
+        tableModel->setData(tableModel->index(row + 1, column), texts.at(column));
+    selectRow(row + 1);
+}
+
+void CPlaybackTableView::onRowsDeleteActivated()
+{
+    const QModelIndexList cells = selectedIndexes();
+    if (cells.isEmpty())
+        return;
+    const int lastSelectedRow = cells.last().row();
+    const QList<int> rows = rowNumbers(cells);
+    removeSelectedRows(rows);
+    const int rowCount = tableModel->rowCount();
+    if (rowCount > 0)
+        selectRow(std::min(lastSelectedRow - rows.size() + 1, rowCount - 1));
+}
+
+void CPlaybackTableView::onRowMoveUpActivated()
+{
+    if (isMultipleSelection()) {
+        showMultipleSelectionMessage();
+        return;
+    }
+    const QList<int> rows = selectedRowNumbers();
+    if (!rows.isEmpty() && rows.first() > 0)
+        moveRow(rows.first(), rows.first() - 1);
+}
+
+void CPlaybackTableView::onRowMoveDownActivated()
+{
+    if (isMultipleSelection()) {
+        showMultipleSelectionMessage();
+        return;
+    }
+    const QList<int> rows = selectedRowNumbers();
+    if (!rows.isEmpty() && rows.first() + 1 != tableModel->rowCount())
+        moveRow(rows.first(), rows.first() + 1);
+}
+
+void CPlaybackTableView::onSectionsMoved(int, int oldVisualIndex, int newVisualIndex)
+{
+    moveRow(oldVisualIndex, newVisualIndex);
+}
+
+void CPlaybackTableView::onCustomContextMenuRequested(const QPoint &)
+{
+    if (tableModel->rowCount() == 0 || !selectionModel()->hasSelection())
+        return;
+    contextMenu->exec(QCursor::pos());
+}
+
+void CPlaybackTableView::onRunToRowActTriggered()
+{
+    if (isMultipleSelection()) {
+        showMultipleSelectionMessage();
+        return;
+    }
+    const QModelIndexList cells = selectedIndexes();
+    if (cells.isEmpty())
+        return;
+    // Zero-filled, so that an unknown motion style text goes out as JUMP, never as stray memory.
+    PlaybackPoint point {};
+    rowPoint(cells.first().row(), point);
+    SetPlaybackBufferCmd(&point);
+}
+
+void CPlaybackTableView::onDeleteActTriggered()
+{
+    if (isMultipleSelection()) {
+        showMultipleSelectionMessage();
+        return;
+    }
+    const QModelIndexList cells = selectedIndexes();
+    if (!cells.isEmpty())
+        tableModel->removeRow(cells.first().row());
+}
+
+void CPlaybackTableView::onDeleteAllActTriggered()
+{
+    if (QMessageBox::warning(this, tr("Warning"), tr("Delete all points?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes)
+        tableModel->removeRows(0, tableModel->rowCount());
+}
+
+void CPlaybackTableView::createShortcuts()
+{
+    const std::pair<const char *, const char *> shortcuts[] = {
+        { "Ctrl+C", SLOT(onRowsCopyActivated()) },
+        { "Ctrl+X", SLOT(onRowsCutActivated()) },
+        { "Ctrl+V", SLOT(onRowsPasteActivated()) },
+        { "Insert", SLOT(onRowInsertActivated()) },
+        { "Delete", SLOT(onRowsDeleteActivated()) },
+        { "Ctrl+A", SLOT(selectAll()) },
+        { "Ctrl+UP", SLOT(onRowMoveUpActivated()) },
+        { "Ctrl+DOWN", SLOT(onRowMoveDownActivated()) },
+    };
+    for (const auto &[keys, slot] : shortcuts) {
+        auto *shortcut = new QShortcut(QKeySequence(QLatin1String(keys)), viewport());
+        connect(shortcut, SIGNAL(activated()), this, slot);
+    }
+}
+
+void CPlaybackTableView::createContextMenu()
+{
+    const QString insertTexts[]
+        = { tr("Insert above this row"), tr("Overide this row"), tr("Insert below this row") };
+    for (int insertMode = 0; insertMode < 3; ++insertMode) {
+        QAction *insertAct = contextMenu->addAction(insertTexts[insertMode]);
+        insertActMapper->setMapping(insertAct, insertMode);
+        connect(insertAct, SIGNAL(triggered()), insertActMapper, SLOT(map()));
+    }
+    connect(insertActMapper, SIGNAL(mappedInt(int)), this, SIGNAL(insertActTriggered(int)));
+    contextMenu->addSeparator();
+    contextMenu->addAction(tr("Move up"), this, SLOT(onRowMoveUpActivated()));
+    contextMenu->addAction(tr("Move down"), this, SLOT(onRowMoveDownActivated()));
+    contextMenu->addSeparator();
+    contextMenu->addAction(tr("Run to this row"), this, SLOT(onRunToRowActTriggered()));
+    contextMenu->addAction(tr("Delete current row"), this, SLOT(onDeleteActTriggered()));
+    contextMenu->addAction(tr("Delete all"), this, SLOT(onDeleteAllActTriggered()));
+}
+
+QList<int> CPlaybackTableView::selectedRowNumbers() const
+{
+    return rowNumbers(selectedIndexes());
+}
+
+// Whole rows are selected, so more cells than one row's means several rows.
+bool CPlaybackTableView::isMultipleSelection() const
+{
+    return selectedIndexes().size() > ColumnCount;
+}
+
+void CPlaybackTableView::showMultipleSelectionMessage()
+{
+    QMessageBox::information(this, tr("Warning"),
+        tr("That command cannot be used on multiple selections!"), QMessageBox::Ok);
+}
+
+// Highest first, so that the rows still to go keep their numbers. A run of adjacent rows goes in
+// one step: the same table as row by row, without a pass over the whole model for every row.
+void CPlaybackTableView::removeSelectedRows(const QList<int> &ascendingRows)
+{
+    // They are all going, so the selection ends empty either way; emptied first, it is not
+    // updated again for every run.
+    selectionModel()->clearSelection();
+    int runEnd = ascendingRows.size();
+    while (runEnd > 0) {
+        int runStart = runEnd - 1;
+        while (runStart > 0 && ascendingRows.at(runStart - 1) == ascendingRows.at(runStart) - 1)
+            --runStart;
+        tableModel->removeRows(ascendingRows.at(runStart), runEnd - runStart);
+        runEnd = runStart;
+    }
+}
+
+// Puts the pasted rows in place of the rows from firstRow on and appends the rest. The replaced
+// rows go and the new ones come in one step each, which leaves the same table as line by line.
+void CPlaybackTableView::replaceRows(int firstRow, const QVector<QStringList> &rows)
+{
+    const int oldRowCount = tableModel->rowCount();
+    const int replacedCount = std::min(int(rows.size()), oldRowCount - firstRow);
+    const QModelIndex current = currentIndex();
+    if (replacedCount > 0)
+        tableModel->removeRows(firstRow, replacedCount);
+    tableModel->insertRows(firstRow, rows.size());
+    for (int i = 0; i < rows.size(); ++i) {
+        const int row = firstRow + i;
+        const QStringList &fields = rows.at(i);
+        tableModel->setData(tableModel->index(row, MotionStyleColumn), fields.at(0));
+        tableModel->setData(tableModel->index(row, IsGrabColumn), fields.at(1));
+        for (int column = XColumn; column < ColumnCount; ++column)
+            tableModel->setData(tableModel->index(row, column), fields.at(column).toFloat());
+    }
+    // Line by line, a replaced current cell moved to the row above it; from row 0 it moved down,
+    // and the next line brought it back to row 0.
+    const int currentRow = current.row();
+    if (current.isValid() && currentRow >= firstRow && currentRow < firstRow + replacedCount
+        && (currentRow > 0 || oldRowCount > 1)) {
+        const int row = currentRow > 0 ? currentRow - 1 : (replacedCount > 1 ? 0 : 1);
+        selectionModel()->setCurrentIndex(
+            tableModel->index(row, current.column()), QItemSelectionModel::NoUpdate);
+    }
+}
+
+void CPlaybackTableView::moveRow(int from, int to)
+{
+    tableModel->insertRow(to, tableModel->takeRow(from));
+    selectRow(to);
+}

@@ -1,0 +1,17 @@
+// The playback point record shared by the table, the points file and the controller library.
+#pragma once
+
+#include "ArvexDll.h"
+
+#include <QString>
+#include <QVector>
+
+enum MotionStyle { JUMP = 0, MOVJ = 1, MOVL = 2 };
+
+using PlaybackPoints = QVector<PlaybackPoint>;
+
+// "JUMP", "MOVJ" or "MOVL"; empty for any other value. Never translated.
+QString motionStyleText(int motionStyle);
+
+// 0, 1 or 2 for the exact (case-sensitive) texts above, otherwise -1.
+int motionStyleFromText(const QString &text);
