@@ -1,0 +1,40 @@
+// CDefaultPointsFile: the points file loaded at the first connection of a run and saved at quit.
+#include "playback/cdefaultpointsfile.h"
+
+#include "playback/cplaybackmanager.h"
+#include "playback/cplaybackpointsxml.h"
+
+#include <QFile>
+
+CDefaultPointsFile::CDefaultPointsFile(const QString &filePath, QObject *parent)
+    : QObject(parent)
+    , filePath(filePath)
+{ }
+
+bool CDefaultPointsFile::loadOnce(PlaybackPoints &points)
+{
+    if (loaded)
+        return false;
+    loaded = true;
+    points.clear();
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return true;
+    // A hand edit may have broken the file; the save at quit must not destroy what is left.
+    const CPlaybackPointsXml::Document document = CPlaybackPointsXml::read(&file, points);
+    copyBeforeSave
+        = points.isEmpty() && document != CPlaybackPointsXml::EmptyRoot && file.size() > 0;
+    return true;
+}
+
+void CDefaultPointsFile::save(const PlaybackPoints &points)
+{
+    if (copyBeforeSave) {
+        const QString copyPath = filePath + QStringLiteral(".bak");
+        QFile::remove(copyPath);
+        if (QFile::exists(filePath) && !QFile::copy(filePath, copyPath))
+            return;
+        copyBeforeSave = false;
+    }
+    CPlaybackManager::instance()->writePoints(filePath, points);
+}

@@ -1,0 +1,27 @@
+// CDefaultPointsFile: the points file loaded at the first connection of a run and saved at quit.
+#pragma once
+
+#include "playback/playbackpoint.h"
+
+#include <QObject>
+#include <QString>
+
+class CDefaultPointsFile : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CDefaultPointsFile(const QString &filePath, QObject *parent = nullptr);
+
+    // Reads the file on the first call only, so that a reconnection keeps the table; later calls
+    // return false and leave points alone.
+    bool loadOnce(PlaybackPoints &points);
+    // Writes points over the file. A file that held something but no points when it was loaded
+    // is first copied to "<file>.bak"; without that copy it is left as it is.
+    void save(const PlaybackPoints &points);
+
+private:
+    QString filePath;
+    bool loaded = false;
+    bool copyBeforeSave = false;
+};

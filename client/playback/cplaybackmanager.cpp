@@ -1,0 +1,35 @@
+// CPlaybackManager: writes and reads the playback points XML file.
+#include "playback/cplaybackmanager.h"
+
+#include "playback/cplaybackpointsxml.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+CPlaybackManager::CPlaybackManager(QObject *parent)
+    : QObject(parent)
+{ }
+
+CPlaybackManager *CPlaybackManager::instance()
+{
+    static CPlaybackManager *const manager = new CPlaybackManager;
+    return manager;
+}
+
+void CPlaybackManager::writePoints(const QString &filePath, const PlaybackPoints &points)
+{
+    // Written beside the file and renamed over it: a crash or a full disk never leaves half a file.
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    CPlaybackPointsXml::write(&file, points);
+    file.commit();
+}
+
+void CPlaybackManager::readPoints(const QString &filePath, PlaybackPoints &points)
+{
+    points.clear();
+    QFile file(filePath);
+    if (file.open(QIODevice::ReadOnly))
+        CPlaybackPointsXml::read(&file, points);
+}

@@ -1,0 +1,25 @@
+// CPlaybackManager: writes and reads the playback points XML file.
+#pragma once
+
+#include "playback/playbackpoint.h"
+
+#include <QObject>
+
+class CPlaybackManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The single instance, created on first use and kept until the process ends.
+    static CPlaybackManager *instance();
+
+    // Replaces the file as a whole; when that fails the old file stays as it was, and nothing is
+    // reported.
+    void writePoints(const QString &filePath, const PlaybackPoints &points);
+    // Empties points, then fills it with the file's points; a file that cannot be read as a
+    // well-formed document gives no points.
+    void readPoints(const QString &filePath, PlaybackPoints &points);
+
+private:
+    explicit CPlaybackManager(QObject *parent = nullptr);
+};

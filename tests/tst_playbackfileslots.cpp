@@ -1,0 +1,201 @@
+// Tests of the main window's points file slots: the default file at connection and quit, and
+// the Import... and Export... buttons.
+#include "mainwindowtesting.h"
+
+#include "playback/cplaybackmanager.h"
+#include "playback/cplaybacktableview.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+using namespace mainwindowtesting;
+
+namespace {
+
+const PlaybackPoints onePoint { PlaybackPoint { MOVL, 1, 12.5f, 0, 0, 0, 0, 0 } };
+const PlaybackPoints twoPoints { PlaybackPoint { MOVJ, 0, 200, 0, 50, 0, 0, 0 },
+    PlaybackPoint { JUMP, 1, 150.5f, -20, 10, 45, 0, 1.5f } };
+
+QString defaultFilePath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/file/PlaybackPoints.xml");
+}
+
+QByteArray pointsFile(const PlaybackPoints &points)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("points.xml"));
+    CPlaybackManager::instance()->writePoints(path, points);
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+// Acts on the next modal dialog of type T, from the nested event loop that shows it; the timer
+// goes with owner when nothing of the kind appears.
+template <class T>
+void whenModal(QObject *owner, const std::function<void(T *)> &act)
+{
+    auto *timer = new QTimer(owner);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
+            timer->stop();
+            act(dialog);
+        }
+    });
+    timer->start(10);
+}
+
+} // namespace
+
+class tst_PlaybackFileSlots : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void defaultFileLoadedAtFirstConnectionOnly();
+    void importWithoutPointsKeepsTable_data();
+    void importWithoutPointsKeepsTable();
+    void exportOfEmptyTableWarns();
+    void quitKeepsUnreadableDefaultFileBeside();
+
+private:
+    // Starts a window that connects with this default file beside the program.
+    void start(const QByteArray &defaultFile);
+    CPlaybackTableView *table() const
+    {
+        return child<CPlaybackTableView>(window.get(), "playbackTableView");
+    }
+    QPushButton *button(const char *name) const { return child<QPushButton>(window.get(), name); }
+    PlaybackPoints tablePoints() const;
+
+    std::unique_ptr<MainWindow> window;
+};
+
+void tst_PlaybackFileSlots::initTestCase()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+void tst_PlaybackFileSlots::cleanup()
+{
+    window.reset();
+}
+
+void tst_PlaybackFileSlots::start(const QByteArray &defaultFile)
+{
+    prepareProgramFolder();
+    writeFile(defaultFilePath(), defaultFile);
+    arvexsim::reset();
+    window = createWindow();
+    QVERIFY(waitUntilConnected(window.get()));
+}
+
+PlaybackPoints tst_PlaybackFileSlots::tablePoints() const
+{
+    PlaybackPoints points;
+    table()->getPoints(points);
+    return points;
+}
+
+void tst_PlaybackFileSlots::defaultFileLoadedAtFirstConnectionOnly()
+{
+    start(pointsFile(twoPoints));
+    QCOMPARE(table()->model()->rowCount(), 2);
+
+    table()->setPoints(onePoint);
+    action(window.get(), "&Disconnect")->trigger();
+    action(window.get(), "&Connect")->trigger();
+    QVERIFY(waitUntilConnected(window.get()));
+    QCOMPARE(pointsFile(tablePoints()), pointsFile(onePoint));
+}
+
+void tst_PlaybackFileSlots::importWithoutPointsKeepsTable_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("replacesTable");
+
+    QTest::newRow("not XML") << QByteArray("MOVJ\tfalse\t200\t0\t50\t0\t0\t0\n") << false;
+    QTest::newRow("no points") << pointsFile({}) << false;
+    QTest::newRow("points") << pointsFile(twoPoints) << true;
+}
+
+void tst_PlaybackFileSlots::importWithoutPointsKeepsTable()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, replacesTable);
+
+    start(pointsFile(onePoint));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("import.xml"));
+    writeFile(path, file);
+    whenModal<QFileDialog>(window.get(), [&](QFileDialog *dialog) {
+        dialog->selectFile(path);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    QString message;
+    whenModal<QMessageBox>(window.get(), [&](QMessageBox *box) {
+        message = box->windowTitle() + ": " + box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    button("importBtn")->click();
+
+    QCOMPARE(message,
+        replacesTable ? QString() : QStringLiteral("Warning: Failed to import playback points!"));
+    QCOMPARE(pointsFile(tablePoints()), replacesTable ? file : pointsFile(onePoint));
+}
+
+void tst_PlaybackFileSlots::exportOfEmptyTableWarns()
+{
+    start(pointsFile({}));
+    bool fileDialogShown = false;
+    whenModal<QFileDialog>(window.get(), [&](QFileDialog *dialog) {
+        fileDialogShown = true;
+        dialog->reject();
+    });
+    QString message;
+    whenModal<QMessageBox>(window.get(), [&](QMessageBox *box) {
+        message = box->windowTitle() + ": " + box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    button("exportBtn")->click();
+
+    QCOMPARE(message, QStringLiteral("Warning: No data to export!"));
+    QVERIFY(!fileDialogShown);
+}
+
+void tst_PlaybackFileSlots::quitKeepsUnreadableDefaultFileBeside()
+{
+    const QByteArray handEdited = pointsFile(twoPoints).replace("</point>", "</pont>");
+    start(handEdited);
+    QCOMPARE(table()->model()->rowCount(), 0);
+
+    table()->setPoints(onePoint);
+    QVERIFY(QMetaObject::invokeMethod(window.get(), "onAppAboutToQuit"));
+    QCOMPARE(readFile(defaultFilePath()), pointsFile(onePoint));
+    QCOMPARE(readFile(defaultFilePath() + ".bak"), handEdited);
+}
+
+QTEST_MAIN(tst_PlaybackFileSlots)
+#include "tst_playbackfileslots.moc"
