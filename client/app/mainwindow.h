@@ -1,0 +1,107 @@
+// The client's main window: title bar and menu, the TEACH and PLAYBACK panels, the controller
+// connection and the timers that drive it. Its slots are implemented beside the feature they
+// belong to (client/app, client/teach, client/playback, client/options).
+#pragma once
+
+#include "widgets/cwidget.h"
+
+#include <QList>
+
+class CDefaultPointsFile;
+class CPlaybackTableView;
+class QAction;
+class QMenu;
+class QSignalMapper;
+class QTimer;
+
+class MainWindow : public CWidget
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void onDownBtnClicked();
+    void onConfigLanguageBtnClicked();
+    void connectArvex();
+    void disconnectArvex();
+    void resetArvex();
+    void upgradeArvex();
+    void secondDelayedInit();
+    void onPeriodicTaskTimer();
+    void onJogModeChanged(int index);
+    void onJogCtrlBtnPressed(int index);
+    void onJogCtrlBtnReleased();
+    void onJogVelocityRatioChanged();
+    void onEndTypeChanged(int index);
+    void onGrabToggled(int checked);
+    void onLaserToggled(bool checked);
+    void onJogConfigBtnClicked();
+    void onUserDefBtnClicked();
+    void insertPlaybackRow();
+    void onInsertActTriggered(int insertMode);
+    void onPlaybackRatioChanged();
+    void onGetPoseTimer();
+    void onPlaybackStartBtnVerify();
+    void onStartBtnClicked();
+    void onStopBtnClicked();
+    void onSendPlaybackTimer();
+    void onPlaybackConfigBtnClicked();
+    void onImportBtnClicked();
+    void onExportBtnClicked();
+    void onAppStartup();
+    void onAppAboutToQuit();
+
+private:
+    void createActions();
+    void createMenus();
+    // White ground, frame and the title on the frame's top edge, shared by both panels.
+    void createPanelFrame(QWidget *panel, const QString &title);
+    void createTeachPanel(QWidget *panel);
+    void createPlaybackPanel(QWidget *panel);
+    // Sends a jog command with isJoint taken from the jog mode box.
+    void sendJogInstantCmd(int cmd);
+    CPlaybackTableView *playbackTableView() const;
+    // Locks or unlocks the panels for a playback run.
+    void setPlaybackRunning(bool running);
+    // The actions that need a connected controller.
+    QList<QAction *> controllerActions() const;
+    // Moves actions and panels between the connected and the disconnected state.
+    void setConnectedState(bool connected);
+
+    QAction *exitAct = nullptr;
+    QAction *connectAct = nullptr;
+    QAction *disconnectAct = nullptr;
+    QAction *resetAct = nullptr;
+    QAction *upgradeAct = nullptr;
+    QAction *userDefAct = nullptr;
+    QAction *jogConfigAct = nullptr;
+    QAction *playbackConfigAct = nullptr;
+    QAction *eegAct = nullptr;
+    QAction *configLanguageAct = nullptr;
+    QMenu *popupMenu = nullptr;
+
+    QWidget *teachPanel = nullptr;
+    QWidget *playbackPanel = nullptr;
+    QSignalMapper *jogCtrlBtnMapper = nullptr;
+
+    int playbackState = 0;
+    QList<QWidget *> playbackLockedWidgets;
+
+    QTimer *jogVelocityRatioTimer = nullptr;
+    QTimer *playbackRatioTimer = nullptr;
+    QTimer *periodicTaskTimer = nullptr;
+    QTimer *getPoseTimer = nullptr;
+
+    // The aboutToQuit hook is connected once, whatever the number of connections in a run.
+    bool appAboutToQuitConnected = false;
+
+    // Loaded at the first connection only, saved at quit; created on first use.
+    CDefaultPointsFile *defaultPointsFile();
+    CDefaultPointsFile *pointsFile = nullptr;
+};

@@ -1,0 +1,76 @@
+// Shared set-up for the tests that drive a whole main window against the simulated arm.
+#pragma once
+
+#include "app/mainwindow.h"
+#include "arvexsimtesting.h"
+#include "options/coptions.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+
+namespace mainwindowtesting {
+
+// The folders that ship beside the program; the parameter store does not create them.
+inline void prepareProgramFolder()
+{
+    const QDir dir(QCoreApplication::applicationDirPath());
+    dir.mkpath(QStringLiteral("file"));
+    dir.mkpath(QStringLiteral("hex"));
+    QFile::remove(dir.filePath(QStringLiteral("file/PlaybackPoints.xml")));
+    QFile::remove(dir.filePath(QStringLiteral("file/PlaybackPoints.xml.bak")));
+    // Tests of the window itself do not want the firmware notice over it.
+    COptions::instance()->setUpgrade(1);
+}
+
+inline std::unique_ptr<MainWindow> createWindow()
+{
+    auto window = std::make_unique<MainWindow>();
+    window->show();
+    return window;
+}
+
+inline bool waitUntilConnected(const MainWindow *window)
+{
+    return QTest::qWaitFor([&] { return window->contentWidget()->isEnabled(); });
+}
+
+inline QAction *action(const QWidget *window, const QString &text)
+{
+    const auto actions = window->findChildren<QAction *>();
+    const auto found = std::find_if(
+        actions.begin(), actions.end(), [&](QAction *action) { return action->text() == text; });
+    return found == actions.end() ? nullptr : *found;
+}
+
+template <class T = QWidget>
+T *child(const QWidget *parent, const QString &objectName)
+{
+    return parent->findChild<T *>(objectName);
+}
+
+// The calls the client made, without the ones its timers repeat all the time.
+inline std::vector<arvexsim::Call> commandCalls()
+{
+    std::vector<arvexsim::Call> result;
+    for (const arvexsim::Call &call : arvexsim::calls())
+        if (call.function != "PeriodicTask" && call.function != "GetPose")
+            result.push_back(call);
+    return result;
+}
+
+inline QStringList functionNames(const std::vector<arvexsim::Call> &calls)
+{
+    QStringList names;
+    for (const arvexsim::Call &call : calls)
+        names << QString::fromStdString(call.function);
+    return names;
+}
+
+} // namespace mainwindowtesting
