@@ -1,0 +1,326 @@
+// MainWindow: the PLAYBACK panel, recording points, the speed ratios and the playback run.
+#include "app/mainwindow.h"
+
+#include "ArvexDll.h"
+#include "options/coptions.h"
+#include "playback/cplaybacktableview.h"
+#include "playback/playbackpoint.h"
+#include "widgets/ccombobox.h"
+#include "widgets/panelstyles.h"
+
+#include <QAbstractItemModel>
+#include <QCoreApplication>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTimer>
+
+namespace {
+
+const QString captionStyle
+    = QStringLiteral("QLabel{color:black; font:normal normal 16px \"Arial\";}");
+const QString editStyle = QStringLiteral(
+    "QLineEdit{background-color:#FFFFFF; selection-background-color:#3B5B98; color:black; "
+    "font:normal normal 14px \"Arial\";}QLineEdit:disabled{background-color:#EEF3F9; color:black; "
+    "font:normal normal 14px \"Arial\";}");
+
+QLabel *createLabel(QWidget *panel, const QString &text, const QRect &geometry,
+    Qt::Alignment alignment, const QString &styleSheet)
+{
+    auto *label = new QLabel(text, panel);
+    label->setGeometry(geometry);
+    label->setAlignment(alignment);
+    label->setStyleSheet(styleSheet);
+    return label;
+}
+
+QLineEdit *createLineEdit(QWidget *panel, const QString &objectName, const QString &text,
+    const QRect &geometry, const QString &styleSheet)
+{
+    auto *edit = new QLineEdit(text, panel);
+    edit->setObjectName(objectName);
+    edit->setGeometry(geometry);
+    edit->setAlignment(Qt::AlignCenter);
+    edit->setStyleSheet(styleSheet);
+    return edit;
+}
+
+QPushButton *createButton(
+    QWidget *panel, const QString &objectName, const QString &text, const QRect &geometry)
+{
+    auto *button = new QPushButton(text, panel);
+    button->setObjectName(objectName);
+    button->setGeometry(geometry);
+    button->setStyleSheet(PanelStyles::blueButton());
+    return button;
+}
+
+void setValidator(QLineEdit *edit, const QString &pattern)
+{
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
+}
+
+// A ratio slider with its spin box; each follows the other and every move restarts `timer`.
+QList<QWidget *> createRatioControls(
+    QWidget *panel, const QString &objectName, int sliderY, int spinBoxY, int value, QObject *timer)
+{
+    auto *slider = new QSlider(Qt::Horizontal, panel);
+    slider->setObjectName(objectName);
+    slider->setGeometry(967, sliderY, 196, 22);
+    slider->setRange(1, 100);
+    slider->setValue(value);
+    slider->setStyleSheet(PanelStyles::slider());
+    auto *spinBox = new QSpinBox(panel);
+    spinBox->setGeometry(1113, spinBoxY, 50, 22);
+    spinBox->setRange(1, 100);
+    spinBox->setValue(value);
+    spinBox->setStyleSheet(PanelStyles::spinBox());
+    QObject::connect(slider, SIGNAL(valueChanged(int)), spinBox, SLOT(setValue(int)));
+    QObject::connect(slider, SIGNAL(valueChanged(int)), timer, SLOT(start()));
+    QObject::connect(spinBox, SIGNAL(valueChanged(int)), slider, SLOT(setValue(int)));
+    return { slider, spinBox };
+}
+
+} // namespace
+
+void MainWindow::createPlaybackPanel(QWidget *panel)
+{
+    createPanelFrame(panel, tr("PLAYBACK"));
+
+    const QString jointCaptionStyle = QStringLiteral(
+        "QLabel{background-color:#8F969B; color:white; font:normal normal 14px \"Arial\";}");
+    const QString jointValueStyle = QStringLiteral(
+        "QLineEdit{background-color:#EEF3F9; color:black; font:normal normal 16px \"Arial\";}");
+    for (int k = 1; k <= 4; ++k) {
+        const int x = 112 + 196 * (k - 1);
+        createLabel(panel, tr("Joint%1Angle").arg(k), QRect(x, 32, 189, 22), Qt::AlignCenter,
+            jointCaptionStyle);
+        createLineEdit(panel, QStringLiteral("joint%1Angle").arg(k), QStringLiteral("0.000"),
+            QRect(x, 54, 189, 22), jointValueStyle)
+            ->setReadOnly(true);
+    }
+
+    const QString columnCaptionStyle = QStringLiteral(
+        "QLabel{border-left:1px solid #ffffff;background-color:#8F969B; color:white; "
+        "font:normal normal 14px \"Arial\";}");
+    const QStringList columnCaptions { QStringLiteral("MotionStyle"), QStringLiteral("isGrab"),
+        QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z"), QStringLiteral("rHead"),
+        QStringLiteral("Gripper"), QStringLiteral("PauseTime") };
+    createLabel(panel, columnCaptions.first(), QRect(112, 82, 121, 22), Qt::AlignCenter,
+        columnCaptionStyle);
+    for (int i = 0; i < 6; ++i)
+        createLabel(panel, columnCaptions.at(i + 1), QRect(233 + 91 * i, 82, 91, 22),
+            Qt::AlignCenter, columnCaptionStyle);
+    createLabel(
+        panel, columnCaptions.last(), QRect(779, 82, 110, 22), Qt::AlignCenter, columnCaptionStyle);
+
+    auto *motionStyle = new CComboBox(panel);
+    motionStyle->setObjectName(QStringLiteral("motionStyle"));
+    motionStyle->setGeometry(112, 104, 121, 22);
+    motionStyle->addItems({ motionStyleText(JUMP), motionStyleText(MOVJ), motionStyleText(MOVL) });
+    motionStyle->setCurrentIndex(0);
+    PanelStyles::applyBlueComboBox(motionStyle, 14);
+
+    const QStringList poseFields { QStringLiteral("isGrab"), QStringLiteral("x"),
+        QStringLiteral("y"), QStringLiteral("z"), QStringLiteral("rHead"),
+        QStringLiteral("gripper") };
+    const QStringList poseTexts { QStringLiteral("false"), QStringLiteral("0.0"),
+        QStringLiteral("0.0"), QStringLiteral("0.0"), QStringLiteral("0.000"),
+        QStringLiteral("0.000") };
+    for (int j = 0; j < poseFields.size(); ++j)
+        createLineEdit(
+            panel, poseFields.at(j), poseTexts.at(j), QRect(233 + 91 * j, 104, 91, 22), editStyle)
+            ->setEnabled(false);
+
+    QLineEdit *pauseTime = createLineEdit(panel, QStringLiteral("pauseTime"),
+        QStringLiteral("0.000"), QRect(779, 104, 110, 22), editStyle);
+    setValidator(pauseTime, QStringLiteral("^([0-9]|[1-9][0-9])(\\.\\d{0,3})?$"));
+
+    auto *tableView = new CPlaybackTableView(panel);
+    tableView->setObjectName(QStringLiteral("playbackTableView"));
+    tableView->setGeometry(112, 132, 777, 232);
+    tableView->setStyleSheet(QStringLiteral(
+        "QWidget{background-color:#ffffff;selection-background-color:#3B5B98;}QWidget:disabled{"
+        "background-color:#EEF3F9;selection-background-color:#3B5B98;}"));
+
+    QPushButton *saveBtn
+        = createButton(panel, QStringLiteral("saveBtn"), tr("Save"), QRect(967, 32, 196, 40));
+    QPushButton *startBtn
+        = createButton(panel, QStringLiteral("startBtn"), tr("Start"), QRect(967, 82, 93, 30));
+    startBtn->setEnabled(false);
+    QPushButton *stopBtn
+        = createButton(panel, QStringLiteral("stopBtn"), tr("Stop"), QRect(1070, 82, 93, 30));
+    stopBtn->setEnabled(false);
+    QPushButton *importBtn = createButton(
+        panel, QStringLiteral("importBtn"), tr("Import..."), QRect(967, 122, 93, 30));
+    QPushButton *exportBtn = createButton(
+        panel, QStringLiteral("exportBtn"), tr("Export..."), QRect(1070, 122, 93, 30));
+
+    createLabel(panel, tr("Loop Number"), QRect(967, 162, 196, 30),
+        Qt::AlignLeft | Qt::AlignVCenter, captionStyle);
+    QLineEdit *loop = createLineEdit(
+        panel, QStringLiteral("loop"), QStringLiteral("1"), QRect(1070, 162, 93, 30), editStyle);
+    loop->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setValidator(loop, QStringLiteral("^([1-9]|[1-9][0-9]{6})$"));
+    createLabel(panel, tr("Current Loop"), QRect(967, 202, 196, 30),
+        Qt::AlignLeft | Qt::AlignVCenter, captionStyle);
+    createLabel(panel, QStringLiteral("0"), QRect(967, 202, 196, 30),
+        Qt::AlignRight | Qt::AlignVCenter,
+        QStringLiteral("QLabel{color:black; font:normal normal 14px \"Arial\";}"))
+        ->setObjectName(QStringLiteral("currentLoop"));
+
+    const PlaybackParams stored = COptions::instance()->playbackParams();
+    createLabel(panel, tr("Velocity Ratio"), QRect(967, 242, 196, 22),
+        Qt::AlignLeft | Qt::AlignVCenter, captionStyle);
+    const QList<QWidget *> velocityControls = createRatioControls(panel,
+        QStringLiteral("velocityRatio"), 282, 242, int(stored.velocityRatio), playbackRatioTimer);
+    createLabel(panel, tr("Acceleratio Ratio"), QRect(967, 312, 196, 22),
+        Qt::AlignLeft | Qt::AlignVCenter, captionStyle);
+    const QList<QWidget *> accelerationControls
+        = createRatioControls(panel, QStringLiteral("accelerationRatio"), 342, 312,
+            int(stored.accelerationRatio), playbackRatioTimer);
+
+    playbackLockedWidgets
+        = { motionStyle, pauseTime, tableView, saveBtn, importBtn, exportBtn, loop };
+    playbackLockedWidgets << velocityControls << accelerationControls;
+
+    connect(tableView, SIGNAL(insertActTriggered(int)), this, SLOT(onInsertActTriggered(int)));
+    connect(tableView->model(), SIGNAL(rowsInserted(QModelIndex, int, int)), this,
+        SLOT(onPlaybackStartBtnVerify()));
+    connect(tableView->model(), SIGNAL(rowsRemoved(QModelIndex, int, int)), this,
+        SLOT(onPlaybackStartBtnVerify()));
+    connect(loop, SIGNAL(textChanged(QString)), this, SLOT(onPlaybackStartBtnVerify()));
+    connect(startBtn, SIGNAL(clicked()), this, SLOT(onStartBtnClicked()));
+    connect(stopBtn, SIGNAL(clicked()), this, SLOT(onStopBtnClicked()));
+    connect(saveBtn, SIGNAL(clicked()), this, SLOT(insertPlaybackRow()));
+    connect(importBtn, SIGNAL(clicked()), this, SLOT(onImportBtnClicked()));
+    connect(exportBtn, SIGNAL(clicked()), this, SLOT(onExportBtnClicked()));
+}
+
+CPlaybackTableView *MainWindow::playbackTableView() const
+{
+    return playbackPanel->findChild<CPlaybackTableView *>(QStringLiteral("playbackTableView"));
+}
+
+void MainWindow::insertPlaybackRow()
+{
+    playbackTableView()->clearSelection();
+    onInsertActTriggered(1);
+}
+
+void MainWindow::onInsertActTriggered(int insertMode)
+{
+    const auto fieldText = [this](const char *name) {
+        return playbackPanel->findChild<QLineEdit *>(QLatin1String(name))->text();
+    };
+    PlaybackPoint point {};
+    point.motionStyle = uint8_t(
+        playbackPanel->findChild<CComboBox *>(QStringLiteral("motionStyle"))->currentIndex());
+    point.isGrab = fieldText("isGrab") == QLatin1String("true") ? 1 : 0;
+    point.x = fieldText("x").toFloat();
+    point.y = fieldText("y").toFloat();
+    point.z = fieldText("z").toFloat();
+    point.rHead = fieldText("rHead").toFloat();
+    point.gripper = fieldText("gripper").toFloat();
+    point.pauseTime = fieldText("pauseTime").toFloat();
+    playbackTableView()->insertPoint(insertMode, point);
+}
+
+void MainWindow::onPlaybackRatioChanged()
+{
+    const float velocityRatio
+        = float(playbackPanel->findChild<QSlider *>(QStringLiteral("velocityRatio"))->value());
+    const float accelerationRatio
+        = float(playbackPanel->findChild<QSlider *>(QStringLiteral("accelerationRatio"))->value());
+    COptions::instance()->setPlaybackVelocityRatio(velocityRatio);
+    COptions::instance()->setPlaybackAccelerationRatio(accelerationRatio);
+    PlaybackDynamicParams params {};
+    params.velocityRatio = velocityRatio;
+    params.accelerationRatio = accelerationRatio;
+    SetPlaybackDynamicParams(&params);
+}
+
+void MainWindow::onPlaybackStartBtnVerify()
+{
+    const int loopCount
+        = playbackPanel->findChild<QLineEdit *>(QStringLiteral("loop"))->text().toInt(nullptr, 10);
+    const bool hasRows = playbackTableView()->model()->rowCount() > 0;
+    playbackPanel->findChild<QPushButton *>(QStringLiteral("startBtn"))
+        ->setEnabled(loopCount != 0 && hasRows);
+}
+
+void MainWindow::onStartBtnClicked()
+{
+    auto *startBtn = playbackPanel->findChild<QPushButton *>(QStringLiteral("startBtn"));
+    const QString text = startBtn->text();
+    if (text == tr("Start")) {
+        playbackState = 0;
+        onSendPlaybackTimer();
+    } else if (text == tr("Pause")) {
+        startBtn->setText(tr("Resume"));
+        playbackState = 1;
+    } else if (text == tr("Resume")) {
+        startBtn->setText(tr("Pause"));
+        playbackState = 0;
+    }
+}
+
+void MainWindow::onStopBtnClicked()
+{
+    playbackState = 2;
+}
+
+void MainWindow::setPlaybackRunning(bool running)
+{
+    teachPanel->setEnabled(!running);
+    for (QWidget *widget : qAsConst(playbackLockedWidgets))
+        widget->setEnabled(!running);
+    playbackPanel->findChild<QPushButton *>(QStringLiteral("startBtn"))
+        ->setText(running ? tr("Pause") : tr("Start"));
+    playbackPanel->findChild<QPushButton *>(QStringLiteral("stopBtn"))->setEnabled(running);
+}
+
+void MainWindow::onSendPlaybackTimer()
+{
+    setPlaybackRunning(true);
+
+    const uint loopCount
+        = playbackPanel->findChild<QLineEdit *>(QStringLiteral("loop"))->text().toUInt(nullptr, 10);
+    CPlaybackTableView *tableView = playbackTableView();
+    const int rowCount = tableView->model()->rowCount();
+    auto *currentLoop = playbackPanel->findChild<QLabel *>(QStringLiteral("currentLoop"));
+    currentLoop->setText(QStringLiteral("0"));
+    PlaybackPoints points;
+    tableView->getPoints(points);
+
+    int index = 0;
+    uint loopsDone = 0;
+    // Waits stay short so that Pause, Resume and Stop take effect at once.
+    const auto waitABit = [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 10); };
+    // Start is only enabled with rows and a non-zero loop count; the guard keeps a run that was
+    // started any other way from looping on nothing.
+    while (rowCount > 0 && loopsDone != loopCount) {
+        if (playbackState == 2)
+            break;
+        if (playbackState == 1) {
+            waitABit();
+            continue;
+        }
+        PlaybackPoint point = points.at(index);
+        if (SetPlaybackBufferCmd(&point) != 0) {
+            waitABit();
+            continue;
+        }
+        if (++index == rowCount) {
+            ++loopsDone;
+            index = 0;
+        }
+        currentLoop->setText(QString::number(loopsDone));
+    }
+
+    setPlaybackRunning(false);
+}

@@ -1,0 +1,373 @@
+// Tests of the PLAYBACK panel: recording points, the speed ratios and the playback run.
+#include "mainwindowtesting.h"
+
+#include "playback/cplaybacktableview.h"
+
+#include <QLabel>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+using namespace mainwindowtesting;
+
+class tst_PlaybackRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void recordAndPlayTwoLoops();
+    void oneRowTwoLoops();
+    void refusedPointOfferedAgain();
+    void pauseHoldsPointsBackUntilResume();
+    void stopWhilePausedEndsRun();
+    void closingTheWindowEndsRun();
+    void startFollowsLoopCountAndRows_data();
+    void startFollowsLoopCountAndRows();
+    void saveAppendsWhateverIsSelected();
+    void pauseTimeField_data();
+    void pauseTimeField();
+    void ratioSlidersSendOnce();
+
+private:
+    QWidget *panel() const;
+    CPlaybackTableView *table() const
+    {
+        return child<CPlaybackTableView>(panel(), "playbackTableView");
+    }
+    QPushButton *button(const char *name) const { return child<QPushButton>(panel(), name); }
+    QString currentLoop() const { return child<QLabel>(panel(), "currentLoop")->text(); }
+    void jog(const char *buttonName, int milliseconds);
+    void clickSave();
+    // Clicks Start; `during` runs once from inside the run, while it waits for the controller.
+    void runWith(const std::function<void()> &during);
+    std::vector<PlaybackPoint> offeredPoints(bool acceptedOnly) const;
+
+    std::unique_ptr<MainWindow> window;
+};
+
+void tst_PlaybackRun::initTestCase()
+{
+    Q_INIT_RESOURCE(resources);
+    prepareProgramFolder();
+}
+
+void tst_PlaybackRun::init()
+{
+    arvexsim::reset();
+    arvexsim::setTimeScale(5.0);
+    window = createWindow();
+    QVERIFY(waitUntilConnected(window.get()));
+    arvexsim::clearCalls();
+}
+
+void tst_PlaybackRun::cleanup()
+{
+    window.reset();
+}
+
+QWidget *tst_PlaybackRun::panel() const
+{
+    return window->contentWidget()
+        ->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)
+        .at(1);
+}
+
+void tst_PlaybackRun::jog(const char *buttonName, int milliseconds)
+{
+    QWidget *teachPanel = window->contentWidget()
+                              ->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)
+                              .first();
+    auto *jogButton = child<QPushButton>(teachPanel, buttonName);
+    QTest::mousePress(jogButton, Qt::LeftButton);
+    QTest::qWait(milliseconds);
+    QTest::mouseRelease(jogButton, Qt::LeftButton);
+    // Let the arm come to rest and the pose fields catch up.
+    QTest::qWait(200);
+    const Pose pose = arvexsim::currentPose();
+    QTRY_COMPARE(child<QLineEdit>(panel(), "x")->text(), QString::number(pose.x, 'f', 1));
+    QTRY_COMPARE(child<QLineEdit>(panel(), "z")->text(), QString::number(pose.z, 'f', 1));
+}
+
+void tst_PlaybackRun::clickSave()
+{
+    QTest::mouseClick(button("saveBtn"), Qt::LeftButton);
+}
+
+void tst_PlaybackRun::runWith(const std::function<void()> &during)
+{
+    if (during)
+        QTimer::singleShot(0, this, during);
+    QTest::mouseClick(button("startBtn"), Qt::LeftButton);
+}
+
+std::vector<PlaybackPoint> tst_PlaybackRun::offeredPoints(bool acceptedOnly) const
+{
+    std::vector<PlaybackPoint> points;
+    for (const arvexsim::Call &call : arvexsim::callsOf("SetPlaybackBufferCmd"))
+        if (!acceptedOnly || call.result == 0)
+            points.push_back(call.as<PlaybackPoint>());
+    return points;
+}
+
+void tst_PlaybackRun::recordAndPlayTwoLoops()
+{
+    jog("baseAngleAddBtn", 300);
+    clickSave();
+    jog("longArmAddBtn", 300);
+    clickSave();
+    jog("shortArmSubBtn", 300);
+    clickSave();
+    QCOMPARE(table()->model()->rowCount(), 3);
+    PlaybackPoints recorded;
+    table()->getPoints(recorded);
+    const Pose lastPose = arvexsim::currentPose();
+
+    child<QLineEdit>(panel(), "loop")->setText(QStringLiteral("2"));
+    arvexsim::setQueueCapacity(1);
+    arvexsim::clearCalls();
+
+    QStringList loopsSeen;
+    bool lockedDuringRun = true;
+    QTimer sampler;
+    connect(&sampler, &QTimer::timeout, this, [&] {
+        if (loopsSeen.isEmpty() || loopsSeen.last() != currentLoop())
+            loopsSeen << currentLoop();
+        for (QWidget *widget :
+            { child<QWidget>(panel(), "motionStyle"), child<QWidget>(panel(), "pauseTime"),
+                static_cast<QWidget *>(table()), child<QWidget>(panel(), "saveBtn"),
+                child<QWidget>(panel(), "importBtn"), child<QWidget>(panel(), "exportBtn"),
+                child<QWidget>(panel(), "loop"), child<QWidget>(panel(), "velocityRatio"),
+                child<QWidget>(panel(), "accelerationRatio") })
+            lockedDuringRun = lockedDuringRun && !widget->isEnabled();
+        QWidget *teachPanel = window->contentWidget()
+                                  ->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)
+                                  .first();
+        lockedDuringRun = lockedDuringRun && !teachPanel->isEnabled()
+            && button("stopBtn")->isEnabled()
+            && button("startBtn")->text() == QLatin1String("Pause");
+    });
+    sampler.start(0);
+    runWith(nullptr);
+    sampler.stop();
+
+    QVERIFY(lockedDuringRun);
+    QCOMPARE(loopsSeen, QStringList({ "0", "1" }));
+    QCOMPARE(currentLoop(), QStringLiteral("2"));
+    const std::vector<PlaybackPoint> accepted = offeredPoints(true);
+    QCOMPARE(int(accepted.size()), 6);
+    for (int i = 0; i < 6; ++i)
+        QVERIFY(std::memcmp(&accepted.at(i), &recorded.at(i % 3), sizeof(PlaybackPoint)) == 0);
+
+    // Idle again: Start reads "Start", Stop is disabled, the panels are unlocked.
+    QCOMPARE(button("startBtn")->text(), QStringLiteral("Start"));
+    QVERIFY(!button("stopBtn")->isEnabled());
+    QVERIFY(button("saveBtn")->isEnabled());
+    QVERIFY(table()->isEnabled());
+
+    // The arm ends where the third point was recorded.
+    arvexsim::setTimeScale(20.0);
+    QTRY_COMPARE_WITH_TIMEOUT(arvexsim::queuedPoints(), 0, 20000);
+    const Pose end = arvexsim::currentPose();
+    QVERIFY2(std::abs(end.x - lastPose.x) < 0.1f && std::abs(end.y - lastPose.y) < 0.1f
+            && std::abs(end.z - lastPose.z) < 0.1f,
+        qPrintable(QStringLiteral("%1 %2 %3").arg(end.x).arg(end.y).arg(end.z)));
+}
+
+void tst_PlaybackRun::oneRowTwoLoops()
+{
+    clickSave();
+    child<QLineEdit>(panel(), "loop")->setText(QStringLiteral("2"));
+    runWith(nullptr);
+    QCOMPARE(int(offeredPoints(true).size()), 2);
+    QCOMPARE(currentLoop(), QStringLiteral("2"));
+}
+
+void tst_PlaybackRun::refusedPointOfferedAgain()
+{
+    clickSave();
+    arvexsim::setRefuseOffers(2);
+    runWith(nullptr);
+    const auto offers = arvexsim::callsOf("SetPlaybackBufferCmd");
+    QCOMPARE(int(offers.size()), 3);
+    QVERIFY(offers.at(0).result != 0 && offers.at(1).result != 0);
+    QCOMPARE(offers.at(2).result, 0);
+    QVERIFY(offers.at(0).record == offers.at(2).record);
+    QCOMPARE(currentLoop(), QStringLiteral("1"));
+}
+
+void tst_PlaybackRun::pauseHoldsPointsBackUntilResume()
+{
+    clickSave();
+    child<QLineEdit>(panel(), "loop")->setText(QStringLiteral("3"));
+    arvexsim::setRefuseOffers(-1);
+
+    size_t offersBeforePause = 0;
+    size_t offersWhilePaused = 0;
+    runWith([&] {
+        QCOMPARE(currentLoop(), QStringLiteral("0"));
+        QTest::mouseClick(button("startBtn"), Qt::LeftButton);
+        QCOMPARE(button("startBtn")->text(), QStringLiteral("Resume"));
+        arvexsim::setRefuseOffers(0);
+        offersBeforePause = arvexsim::callsOf("SetPlaybackBufferCmd").size();
+        // The run keeps turning its paused loop until this fires.
+        QTimer::singleShot(150, this, [&] {
+            offersWhilePaused
+                = arvexsim::callsOf("SetPlaybackBufferCmd").size() - offersBeforePause;
+            QTest::mouseClick(button("startBtn"), Qt::LeftButton);
+        });
+    });
+    QCOMPARE(int(offersWhilePaused), 0);
+    QCOMPARE(int(offeredPoints(true).size()), 3);
+    QCOMPARE(currentLoop(), QStringLiteral("3"));
+    QCOMPARE(button("startBtn")->text(), QStringLiteral("Start"));
+}
+
+void tst_PlaybackRun::stopWhilePausedEndsRun()
+{
+    clickSave();
+    child<QLineEdit>(panel(), "loop")->setText(QStringLiteral("5"));
+    arvexsim::setRefuseOffers(-1);
+    runWith([&] {
+        QTest::mouseClick(button("startBtn"), Qt::LeftButton);
+        arvexsim::setRefuseOffers(0);
+        QTimer::singleShot(
+            100, this, [&] { QTest::mouseClick(button("stopBtn"), Qt::LeftButton); });
+    });
+    QVERIFY(offeredPoints(true).empty());
+    QCOMPARE(currentLoop(), QStringLiteral("0"));
+    QCOMPARE(button("startBtn")->text(), QStringLiteral("Start"));
+    QVERIFY(!button("stopBtn")->isEnabled());
+}
+
+void tst_PlaybackRun::closingTheWindowEndsRun()
+{
+    clickSave();
+    arvexsim::setRefuseOffers(-1);
+    runWith([&] { window->close(); });
+    QCOMPARE(button("startBtn")->text(), QStringLiteral("Start"));
+}
+
+void tst_PlaybackRun::startFollowsLoopCountAndRows_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("startEnabled");
+
+    QTest::newRow("one digit") << "7"
+                               << "7" << true;
+    QTest::newRow("intermediate two digits") << "12"
+                                             << "12" << true;
+    QTest::newRow("seven digits") << "1234567"
+                                  << "1234567" << true;
+    QTest::newRow("eighth digit refused") << "12345678"
+                                          << "1234567" << true;
+    QTest::newRow("leading zero refused") << "0"
+                                          << "" << false;
+    QTest::newRow("letters refused") << "ab"
+                                     << "" << false;
+    QTest::newRow("minus refused") << "-3"
+                                   << "3" << true;
+}
+
+void tst_PlaybackRun::startFollowsLoopCountAndRows()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(bool, startEnabled);
+
+    QVERIFY(!button("startBtn")->isEnabled());
+    clickSave();
+    QVERIFY(button("startBtn")->isEnabled());
+
+    auto *loop = child<QLineEdit>(panel(), "loop");
+    loop->selectAll();
+    QTest::keyClick(loop, Qt::Key_Delete);
+    QVERIFY(!button("startBtn")->isEnabled());
+    QTest::keyClicks(loop, typed);
+    QCOMPARE(loop->text(), shown);
+    QCOMPARE(button("startBtn")->isEnabled(), startEnabled);
+
+    // Removing the last row disables Start at once.
+    table()->model()->removeRow(0);
+    QVERIFY(!button("startBtn")->isEnabled());
+}
+
+void tst_PlaybackRun::saveAppendsWhateverIsSelected()
+{
+    clickSave();
+    clickSave();
+    table()->selectRow(0);
+    child<QLineEdit>(panel(), "pauseTime")->setText(QStringLiteral("2.5"));
+    clickSave();
+    QCOMPARE(table()->model()->rowCount(), 3);
+    PlaybackPoints points;
+    table()->getPoints(points);
+    QCOMPARE(points.at(2).pauseTime, 2.5f);
+    QCOMPARE(points.at(0).pauseTime, 0.0f);
+}
+
+void tst_PlaybackRun::pauseTimeField_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("three decimals") << "1.234"
+                                    << "1.234";
+    QTest::newRow("fourth decimal refused") << "1.2345"
+                                            << "1.234";
+    QTest::newRow("minus refused") << "-1"
+                                   << "1";
+    QTest::newRow("two digits") << "99.999"
+                                << "99.999";
+    QTest::newRow("three digits refused") << "123"
+                                          << "12";
+}
+
+void tst_PlaybackRun::pauseTimeField()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+
+    auto *pauseTime = child<QLineEdit>(panel(), "pauseTime");
+    pauseTime->selectAll();
+    QTest::keyClick(pauseTime, Qt::Key_Delete);
+    QTest::keyClicks(pauseTime, typed);
+    QCOMPARE(pauseTime->text(), shown);
+    clickSave();
+    PlaybackPoints points;
+    table()->getPoints(points);
+    QCOMPARE(points.last().pauseTime, QString::number(shown.toFloat(), 'f', 3).toFloat());
+}
+
+void tst_PlaybackRun::ratioSlidersSendOnce()
+{
+    auto *velocity = child<QSlider>(panel(), "velocityRatio");
+    auto *acceleration = child<QSlider>(panel(), "accelerationRatio");
+    const QList<QSpinBox *> spinBoxes = panel()->findChildren<QSpinBox *>();
+    QCOMPARE(spinBoxes.size(), 2);
+
+    velocity->setValue(20);
+    acceleration->setValue(30);
+    spinBoxes.at(0)->setValue(25);
+    QCOMPARE(velocity->value(), 25);
+    QCOMPARE(spinBoxes.at(1)->value(), 30);
+    QTest::qWait(100);
+    QVERIFY(arvexsim::callsOf("SetPlaybackDynamicParams").empty());
+
+    QTRY_COMPARE(int(arvexsim::callsOf("SetPlaybackDynamicParams").size()), 1);
+    const auto params
+        = arvexsim::callsOf("SetPlaybackDynamicParams").front().as<PlaybackDynamicParams>();
+    QCOMPARE(params.velocityRatio, 25.0f);
+    QCOMPARE(params.accelerationRatio, 30.0f);
+    QCOMPARE(COptions::instance()->playbackParams().velocityRatio, 25.0f);
+    QCOMPARE(COptions::instance()->playbackParams().accelerationRatio, 30.0f);
+}
+
+QTEST_MAIN(tst_PlaybackRun)
+#include "tst_playbackrun.moc"
