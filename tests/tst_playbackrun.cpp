@@ -33,6 +33,7 @@ private slots:
     void pauseTimeField_data();
     void pauseTimeField();
     void ratioSlidersSendOnce();
+    void quitSavesTableForNextStart();
 
 private:
     QWidget *panel() const;
@@ -367,6 +368,28 @@ void tst_PlaybackRun::ratioSlidersSendOnce()
     QCOMPARE(params.accelerationRatio, 30.0f);
     QCOMPARE(COptions::instance()->playbackParams().velocityRatio, 25.0f);
     QCOMPARE(COptions::instance()->playbackParams().accelerationRatio, 30.0f);
+}
+
+void tst_PlaybackRun::quitSavesTableForNextStart()
+{
+    jog("baseAngleAddBtn", 200);
+    clickSave();
+    child<QLineEdit>(panel(), "pauseTime")->setText(QStringLiteral("1.5"));
+    clickSave();
+    PlaybackPoints saved;
+    table()->getPoints(saved);
+
+    QMetaObject::invokeMethod(qApp, "aboutToQuit");
+    window = createWindow();
+    QVERIFY(waitUntilConnected(window.get()));
+    PlaybackPoints loaded;
+    table()->getPoints(loaded);
+    QCOMPARE(loaded.size(), 2);
+    QVERIFY(std::memcmp(loaded.constData(), saved.constData(), 2 * sizeof(PlaybackPoint)) == 0);
+
+    // The next run starts from the same file.
+    QFile::remove(
+        QCoreApplication::applicationDirPath() + QStringLiteral("/file/PlaybackPoints.xml"));
 }
 
 QTEST_MAIN(tst_PlaybackRun)
