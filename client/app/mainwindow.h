@@ -71,6 +71,8 @@ private:
     void setPlaybackRunning(bool running);
     // The actions that need a connected controller.
     QList<QAction *> controllerActions() const;
+    // Lets the window and the busy dialog appear before ConnectArvex blocks the thread.
+    void showBeforeBlocking(QWidget *busyDialog);
     // Moves actions and panels between the connected and the disconnected state.
     void setConnectedState(bool connected);
 

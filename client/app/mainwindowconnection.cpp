@@ -12,9 +12,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -100,6 +102,7 @@ void MainWindow::connectArvex()
 {
     CShowBusyIndicatorDialog busyDialog(this);
     busyDialog.show();
+    showBeforeBlocking(&busyDialog);
     connectAct->setEnabled(false);
     periodicTaskTimer->start();
 
@@ -129,6 +132,17 @@ void MainWindow::connectArvex()
         secondDelayedInit();
     else
         connectAct->setEnabled(true);
+}
+
+void MainWindow::showBeforeBlocking(QWidget *busyDialog)
+{
+    // The first attempt runs before the window has reached the screen. Wait for it, briefly and
+    // without user input, so that the user sees the busy dialog rather than nothing.
+    QElapsedTimer waited;
+    waited.start();
+    while (isVisible() && windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
+    busyDialog->repaint();
 }
 
 void MainWindow::secondDelayedInit()
