@@ -1,0 +1,624 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>CConfigInitialPoseDialog</name>
+    <message>
+        <source>Initial Pose</source>
+        <translation>初始姿态</translation>
+    </message>
+    <message>
+        <source>LongArmAngle</source>
+        <translation>大臂角度</translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Initial long arm angle</source>
+        <translation>大臂的初始角度</translation>
+    </message>
+    <message>
+        <source>ShortArmAngle</source>
+        <translation>小臂角度</translation>
+    </message>
+    <message>
+        <source>Initial short arm angle</source>
+        <translation>小臂的初始角度</translation>
+    </message>
+</context>
+<context>
+    <name>CConfigJogDialog</name>
+    <message>
+        <source>Teach Parameters</source>
+        <translation>示教参数</translation>
+    </message>
+    <message>
+        <source>JointVelocity</source>
+        <translation>关节速度</translation>
+    </message>
+    <message>
+        <source>°/s</source>
+        <translation>°/s</translation>
+    </message>
+    <message>
+        <source>Velocity of single joint</source>
+        <translation>单个关节的速度</translation>
+    </message>
+    <message>
+        <source>JointAcceleration</source>
+        <translation>关节加速度</translation>
+    </message>
+    <message>
+        <source>°/(s·s)</source>
+        <translation>°/(s·s)</translation>
+    </message>
+    <message>
+        <source>Acceleration of single joint</source>
+        <translation>单个关节的加速度</translation>
+    </message>
+    <message>
+        <source>ServoVelocity</source>
+        <translation>舵机速度</translation>
+    </message>
+    <message>
+        <source>Velocity of the servo</source>
+        <translation>舵机的速度</translation>
+    </message>
+    <message>
+        <source>ServoAcceleration</source>
+        <translation>舵机加速度</translation>
+    </message>
+    <message>
+        <source>Acceleration of the servo</source>
+        <translation>舵机的加速度</translation>
+    </message>
+    <message>
+        <source>LinearVelocity</source>
+        <translation>直线速度</translation>
+    </message>
+    <message>
+        <source>mm/s</source>
+        <translation>mm/s</translation>
+    </message>
+    <message>
+        <source>Velocity of joint synthesis motion</source>
+        <translation>关节合成运动的速度</translation>
+    </message>
+    <message>
+        <source>LinearAcceleration</source>
+        <translation>直线加速度</translation>
+    </message>
+    <message>
+        <source>mm/(s·s)</source>
+        <translation>mm/(s·s)</translation>
+    </message>
+    <message>
+        <source>Acceleration of joint synthesis motion</source>
+        <translation>关节合成运动的加速度</translation>
+    </message>
+</context>
+<context>
+    <name>CConfigLanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>New language will become effective when the application starts next time!</source>
+        <translation>新的语言将在下次启动程序时生效！</translation>
+    </message>
+</context>
+<context>
+    <name>CConfigPlaybackDialog</name>
+    <message>
+        <source>Playback Parameters</source>
+        <translation>回放参数</translation>
+    </message>
+    <message>
+        <source>JointVelocity</source>
+        <translation>关节速度</translation>
+    </message>
+    <message>
+        <source>°/s</source>
+        <translation>°/s</translation>
+    </message>
+    <message>
+        <source>Velocity of single joint</source>
+        <translation>单个关节的速度</translation>
+    </message>
+    <message>
+        <source>JointAcceleration</source>
+        <translation>关节加速度</translation>
+    </message>
+    <message>
+        <source>°/(s·s)</source>
+        <translation>°/(s·s)</translation>
+    </message>
+    <message>
+        <source>Acceleration of single joint</source>
+        <translation>单个关节的加速度</translation>
+    </message>
+    <message>
+        <source>ServoVelocity</source>
+        <translation>舵机速度</translation>
+    </message>
+    <message>
+        <source>Velocity of the servo</source>
+        <translation>舵机的速度</translation>
+    </message>
+    <message>
+        <source>ServoAcceleration</source>
+        <translation>舵机加速度</translation>
+    </message>
+    <message>
+        <source>Acceleration of the servo</source>
+        <translation>舵机的加速度</translation>
+    </message>
+    <message>
+        <source>LinearVelocity</source>
+        <translation>直线速度</translation>
+    </message>
+    <message>
+        <source>mm/s</source>
+        <translation>mm/s</translation>
+    </message>
+    <message>
+        <source>Velocity of joint synthesis motion</source>
+        <translation>关节合成运动的速度</translation>
+    </message>
+    <message>
+        <source>LinearAcceleration</source>
+        <translation>直线加速度</translation>
+    </message>
+    <message>
+        <source>mm/(s·s)</source>
+        <translation>mm/(s·s)</translation>
+    </message>
+    <message>
+        <source>Acceleration of joint synthesis motion</source>
+        <translation>关节合成运动的加速度</translation>
+    </message>
+    <message>
+        <source>pauseTime</source>
+        <translation>暂停时间</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Pause time between two playback points</source>
+        <translation>两个回放点之间的暂停时间</translation>
+    </message>
+    <message>
+        <source>jumpHeight</source>
+        <translation>跳跃高度</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Jump height when use JUMP motion style</source>
+        <translation>使用 JUMP 运动方式时的跳跃高度</translation>
+    </message>
+</context>
+<context>
+    <name>CPlaybackTableView</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Failed to import playback points!</source>
+        <translation>导入回放点失败！</translation>
+    </message>
+    <message>
+        <source>Delete all points?</source>
+        <translation>确定删除所有点吗？</translation>
+    </message>
+    <message>
+        <source>Insert above this row</source>
+        <translation>在此行上方插入</translation>
+    </message>
+    <message>
+        <source>Overide this row</source>
+        <translation>覆盖此行</translation>
+    </message>
+    <message>
+        <source>Insert below this row</source>
+        <translation>在此行下方插入</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Run to this row</source>
+        <translation>运行到此行</translation>
+    </message>
+    <message>
+        <source>Delete current row</source>
+        <translation>删除当前行</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>全部删除</translation>
+    </message>
+    <message>
+        <source>That command cannot be used on multiple selections!</source>
+        <translation>该命令不能用于多行选择！</translation>
+    </message>
+</context>
+<context>
+    <name>CShowNewFeaturesDialog</name>
+    <message>
+        <source>Important Upgrading Notice</source>
+        <translation>重要升级通知</translation>
+    </message>
+    <message>
+        <source>Upgrade my firmware</source>
+        <translation>升级固件</translation>
+    </message>
+    <message>
+        <source>Remind me later</source>
+        <translation>稍后提醒我</translation>
+    </message>
+</context>
+<context>
+    <name>CShowResultDialog</name>
+    <message>
+        <source>ERROR</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确认</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Exit the application</source>
+        <translation>退出应用程序</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>连接(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Connect the Arvex controller</source>
+        <translation>连接 Arvex 控制器</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>断开连接(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Disconnect the Arvex controller</source>
+        <translation>断开与 Arvex 控制器的连接</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>复位(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Reset the Arvex controller</source>
+        <translation>复位 Arvex 控制器</translation>
+    </message>
+    <message>
+        <source>&amp;Upgrade firmware</source>
+        <translation>升级固件(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Upgrade the Arvex controller firmware</source>
+        <translation>升级 Arvex 控制器的固件</translation>
+    </message>
+    <message>
+        <source>&amp;Initial Pose...</source>
+        <translation>初始姿态(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Config the initial pose</source>
+        <translation>设置初始姿态</translation>
+    </message>
+    <message>
+        <source>Config &amp;Teach...</source>
+        <translation>示教参数(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>Config the teach parameters</source>
+        <translation>设置示教参数</translation>
+    </message>
+    <message>
+        <source>Config &amp;Playback...</source>
+        <translation>回放参数(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Config the playback parameters</source>
+        <translation>设置回放参数</translation>
+    </message>
+    <message>
+        <source>EEG...</source>
+        <translation>脑电图...</translation>
+    </message>
+    <message>
+        <source>Show EEG curve dialog</source>
+        <translation>显示脑电曲线对话框</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>语言(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Config the application language</source>
+        <translation>设置应用程序的语言</translation>
+    </message>
+    <message>
+        <source>&lt;p align=&apos;center&apos;&gt;If the problem can&apos;t be solved by following the previous tips, please contact </source>
+        <translation>&lt;p align=&apos;center&apos;&gt;如果按照以上提示仍无法解决问题，请联系 </translation>
+    </message>
+    <message>
+        <source> for support.&lt;/p&gt;</source>
+        <translation> 获取技术支持。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Please ensure both sensors are connected and installed on the Arvex properly.&lt;/p&gt;&lt;p&gt;2. Please switch the cables of the sensors to check the problem is caused by the sensor or the cable.&lt;/p&gt;&lt;p&gt;3. Please reset the controller after you connect the sensor cable.&lt;/p&gt;&lt;p&gt;4. You can still use Arvex by manually set angle value:&lt;b&gt;Menu&lt;/b&gt;--&gt;&lt;b&gt;Initial Pose...&lt;/b&gt;.&lt;p&gt;</source>
+        <translation>&lt;p&gt;1. 请确保两个传感器均已正确连接并安装在 Arvex 上。&lt;/p&gt;&lt;p&gt;2. 请互换两个传感器的连接线，以判断问题是出在传感器还是连接线上。&lt;/p&gt;&lt;p&gt;3. 连接传感器线缆后，请复位控制器。&lt;/p&gt;&lt;p&gt;4. 您仍然可以通过手动设置角度值来使用 Arvex：&lt;b&gt;菜单&lt;/b&gt;--&gt;&lt;b&gt;初始姿态...&lt;/b&gt;。&lt;p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;Warning4 : Controller is connected properly, but there is no reading from the &lt;b&gt;rear arm sensor&lt;/b&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;警告4：控制器已正确连接，但&lt;b&gt;大臂传感器&lt;/b&gt;没有读数。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;Warning5 : Controller is connected properly, but there is no reading from the &lt;b&gt;fore arm sensor&lt;/b&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;警告5：控制器已正确连接，但&lt;b&gt;小臂传感器&lt;/b&gt;没有读数。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;Warning6 : Controller is connected properly, but there is no reading from both  &lt;b&gt;fore arm and rear arm sensors&lt;/b&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;警告6：控制器已正确连接，但&lt;b&gt;小臂和大臂传感器&lt;/b&gt;均没有读数。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;Error1 : Arvex Controller is not found!&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;错误1：未找到 Arvex 控制器！&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Please check if your Arvex is connected to your PC with USB.&lt;/p&gt;&lt;p&gt;2. Please ensure that the Arduino driver is installed properly. You can check if there is &quot;Arduino&quot; device in your device manager.If not, please install Arduino driver. You can do this manually by &lt;b&gt;Right Click.&lt;/b&gt; the unknow device--&gt;&lt;b&gt;Update Driver Software...&lt;/b&gt;--&gt;&lt;b&gt;Browse my computer for driver software&lt;/b&gt;--&gt;locate the Arduino driver flolder--&gt;&lt;b&gt;Next&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;3. If the problem still can&apos;t be solved, please unplug the USB cable and try it on another USB port.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;1. 请检查 Arvex 是否已通过 USB 连接到电脑。&lt;/p&gt;&lt;p&gt;2. 请确保已正确安装 Arduino 驱动程序。您可以在设备管理器中查看是否有“Arduino”设备。如果没有，请安装 Arduino 驱动程序。手动安装方法：&lt;b&gt;右键单击&lt;/b&gt;未知设备--&gt;&lt;b&gt;更新驱动程序软件...&lt;/b&gt;--&gt;&lt;b&gt;浏览计算机以查找驱动程序软件&lt;/b&gt;--&gt;找到 Arduino 驱动程序所在的文件夹--&gt;&lt;b&gt;下一步&lt;/b&gt;。&lt;/p&gt;&lt;p&gt;3. 如果问题仍无法解决，请拔下 USB 线，换一个 USB 端口再试。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;Error2 : The COM port can&apos;t be open!&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;错误2：无法打开 COM 端口！&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Please check if the COM port is occupied by other software. It could be another Arduino software or unclosed Arvex software.&lt;/p&gt;&lt;p&gt;2. Unplug the USB cable, replug it, open the software and try again.&lt;/p&gt;&lt;p&gt;3. If the problem cannot be solved, you can try to restart your PC and try again.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;1. 请检查 COM 端口是否被其他软件占用，可能是其他 Arduino 软件或未关闭的 Arvex 软件。&lt;/p&gt;&lt;p&gt;2. 拔下 USB 线后重新插上，再打开软件重试。&lt;/p&gt;&lt;p&gt;3. 如果问题仍无法解决，可以尝试重启电脑后再试。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;Error3 : Arvex is connected property, but there is no data uploaded!&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;错误3：Arvex 已正确连接，但没有上传数据！&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Please switch the &lt;b&gt;USB/Bluetooth Switch&lt;/b&gt; to the USB end, &lt;b&gt;reset&lt;/b&gt; the controller and try again.&lt;/p&gt;&lt;p&gt;2. ArvexTools v1.3 using 9600bps as default BAUD rate. We recommend you to upgrade the controller to the lastest version.&lt;/p&gt;&lt;p&gt;3. Upgrade the firmware to lastest version and try again.&lt;b&gt;ArvexTools&lt;/b&gt;--&gt;&lt;b&gt;ArvexDownloadUtil&lt;/b&gt;--&gt;&lt;b&gt;Open the lastest version hex file from hex folder&lt;/b&gt;--&gt;&lt;b&gt;Download&lt;/b&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;1. 请将&lt;b&gt;USB/蓝牙切换开关&lt;/b&gt;拨到 USB 一端，&lt;b&gt;复位&lt;/b&gt;控制器后重试。&lt;/p&gt;&lt;p&gt;2. ArvexTools v1.3 默认使用 9600bps 波特率。建议您将控制器升级到最新版本。&lt;/p&gt;&lt;p&gt;3. 请将固件升级到最新版本后重试。&lt;b&gt;ArvexTools&lt;/b&gt;--&gt;&lt;b&gt;ArvexDownloadUtil&lt;/b&gt;--&gt;&lt;b&gt;从 hex 文件夹打开最新版本的 hex 文件&lt;/b&gt;--&gt;&lt;b&gt;下载&lt;/b&gt;。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>PLAYBACK</source>
+        <translation>回放</translation>
+    </message>
+    <message>
+        <source>Joint%1Angle</source>
+        <translation>关节%1角度</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>导入...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>导出...</translation>
+    </message>
+    <message>
+        <source>Loop Number</source>
+        <translation>循环次数</translation>
+    </message>
+    <message>
+        <source>Current Loop</source>
+        <translation>当前循环</translation>
+    </message>
+    <message>
+        <source>Velocity Ratio</source>
+        <translation>速度比例</translation>
+    </message>
+    <message>
+        <source>Acceleratio Ratio</source>
+        <translation>加速度比例</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Open xml files</source>
+        <translation>打开 XML 文件</translation>
+    </message>
+    <message>
+        <source>XML file(*.xml)</source>
+        <translation>XML 文件(*.xml)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Failed to import playback points!</source>
+        <translation>导入回放点失败！</translation>
+    </message>
+    <message>
+        <source>Save xml files</source>
+        <translation>保存 XML 文件</translation>
+    </message>
+    <message>
+        <source>Joint1+</source>
+        <translation>关节1+</translation>
+    </message>
+    <message>
+        <source>X+</source>
+        <translation>X+</translation>
+    </message>
+    <message>
+        <source>Joint1-</source>
+        <translation>关节1-</translation>
+    </message>
+    <message>
+        <source>X-</source>
+        <translation>X-</translation>
+    </message>
+    <message>
+        <source>Joint2+</source>
+        <translation>关节2+</translation>
+    </message>
+    <message>
+        <source>Y+</source>
+        <translation>Y+</translation>
+    </message>
+    <message>
+        <source>Joint2-</source>
+        <translation>关节2-</translation>
+    </message>
+    <message>
+        <source>Y-</source>
+        <translation>Y-</translation>
+    </message>
+    <message>
+        <source>Joint3+</source>
+        <translation>关节3+</translation>
+    </message>
+    <message>
+        <source>Z+</source>
+        <translation>Z+</translation>
+    </message>
+    <message>
+        <source>Joint3-</source>
+        <translation>关节3-</translation>
+    </message>
+    <message>
+        <source>Z-</source>
+        <translation>Z-</translation>
+    </message>
+    <message>
+        <source>Joint4+</source>
+        <translation>关节4+</translation>
+    </message>
+    <message>
+        <source>R+</source>
+        <translation>R+</translation>
+    </message>
+    <message>
+        <source>Joint4-</source>
+        <translation>关节4-</translation>
+    </message>
+    <message>
+        <source>R-</source>
+        <translation>R-</translation>
+    </message>
+    <message>
+        <source>TEACH</source>
+        <translation>示教</translation>
+    </message>
+    <message>
+        <source>JogMode</source>
+        <translation>点动模式</translation>
+    </message>
+    <message>
+        <source>Axis</source>
+        <translation>关节</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>直线</translation>
+    </message>
+    <message>
+        <source>EndType</source>
+        <translation>末端类型</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>气泵</translation>
+    </message>
+    <message>
+        <source>Gripper</source>
+        <translation>夹爪</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开启</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Gripper+</source>
+        <translation>夹爪+</translation>
+    </message>
+    <message>
+        <source>Gripper-</source>
+        <translation>夹爪-</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,624 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>CConfigInitialPoseDialog</name>
+    <message>
+        <source>Initial Pose</source>
+        <translation>初始姿態</translation>
+    </message>
+    <message>
+        <source>LongArmAngle</source>
+        <translation>大臂角度</translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Initial long arm angle</source>
+        <translation>大臂的初始角度</translation>
+    </message>
+    <message>
+        <source>ShortArmAngle</source>
+        <translation>小臂角度</translation>
+    </message>
+    <message>
+        <source>Initial short arm angle</source>
+        <translation>小臂的初始角度</translation>
+    </message>
+</context>
+<context>
+    <name>CConfigJogDialog</name>
+    <message>
+        <source>Teach Parameters</source>
+        <translation>示教參數</translation>
+    </message>
+    <message>
+        <source>JointVelocity</source>
+        <translation>關節速度</translation>
+    </message>
+    <message>
+        <source>°/s</source>
+        <translation>°/s</translation>
+    </message>
+    <message>
+        <source>Velocity of single joint</source>
+        <translation>單一關節的速度</translation>
+    </message>
+    <message>
+        <source>JointAcceleration</source>
+        <translation>關節加速度</translation>
+    </message>
+    <message>
+        <source>°/(s·s)</source>
+        <translation>°/(s·s)</translation>
+    </message>
+    <message>
+        <source>Acceleration of single joint</source>
+        <translation>單一關節的加速度</translation>
+    </message>
+    <message>
+        <source>ServoVelocity</source>
+        <translation>伺服機速度</translation>
+    </message>
+    <message>
+        <source>Velocity of the servo</source>
+        <translation>伺服機的速度</translation>
+    </message>
+    <message>
+        <source>ServoAcceleration</source>
+        <translation>伺服機加速度</translation>
+    </message>
+    <message>
+        <source>Acceleration of the servo</source>
+        <translation>伺服機的加速度</translation>
+    </message>
+    <message>
+        <source>LinearVelocity</source>
+        <translation>直線速度</translation>
+    </message>
+    <message>
+        <source>mm/s</source>
+        <translation>mm/s</translation>
+    </message>
+    <message>
+        <source>Velocity of joint synthesis motion</source>
+        <translation>關節合成運動的速度</translation>
+    </message>
+    <message>
+        <source>LinearAcceleration</source>
+        <translation>直線加速度</translation>
+    </message>
+    <message>
+        <source>mm/(s·s)</source>
+        <translation>mm/(s·s)</translation>
+    </message>
+    <message>
+        <source>Acceleration of joint synthesis motion</source>
+        <translation>關節合成運動的加速度</translation>
+    </message>
+</context>
+<context>
+    <name>CConfigLanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>確認</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>New language will become effective when the application starts next time!</source>
+        <translation>新的語言將在下次啟動程式時生效！</translation>
+    </message>
+</context>
+<context>
+    <name>CConfigPlaybackDialog</name>
+    <message>
+        <source>Playback Parameters</source>
+        <translation>回放參數</translation>
+    </message>
+    <message>
+        <source>JointVelocity</source>
+        <translation>關節速度</translation>
+    </message>
+    <message>
+        <source>°/s</source>
+        <translation>°/s</translation>
+    </message>
+    <message>
+        <source>Velocity of single joint</source>
+        <translation>單一關節的速度</translation>
+    </message>
+    <message>
+        <source>JointAcceleration</source>
+        <translation>關節加速度</translation>
+    </message>
+    <message>
+        <source>°/(s·s)</source>
+        <translation>°/(s·s)</translation>
+    </message>
+    <message>
+        <source>Acceleration of single joint</source>
+        <translation>單一關節的加速度</translation>
+    </message>
+    <message>
+        <source>ServoVelocity</source>
+        <translation>伺服機速度</translation>
+    </message>
+    <message>
+        <source>Velocity of the servo</source>
+        <translation>伺服機的速度</translation>
+    </message>
+    <message>
+        <source>ServoAcceleration</source>
+        <translation>伺服機加速度</translation>
+    </message>
+    <message>
+        <source>Acceleration of the servo</source>
+        <translation>伺服機的加速度</translation>
+    </message>
+    <message>
+        <source>LinearVelocity</source>
+        <translation>直線速度</translation>
+    </message>
+    <message>
+        <source>mm/s</source>
+        <translation>mm/s</translation>
+    </message>
+    <message>
+        <source>Velocity of joint synthesis motion</source>
+        <translation>關節合成運動的速度</translation>
+    </message>
+    <message>
+        <source>LinearAcceleration</source>
+        <translation>直線加速度</translation>
+    </message>
+    <message>
+        <source>mm/(s·s)</source>
+        <translation>mm/(s·s)</translation>
+    </message>
+    <message>
+        <source>Acceleration of joint synthesis motion</source>
+        <translation>關節合成運動的加速度</translation>
+    </message>
+    <message>
+        <source>pauseTime</source>
+        <translation>暫停時間</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Pause time between two playback points</source>
+        <translation>兩個回放點之間的暫停時間</translation>
+    </message>
+    <message>
+        <source>jumpHeight</source>
+        <translation>跳躍高度</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Jump height when use JUMP motion style</source>
+        <translation>使用 JUMP 運動方式時的跳躍高度</translation>
+    </message>
+</context>
+<context>
+    <name>CPlaybackTableView</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Failed to import playback points!</source>
+        <translation>匯入回放點失敗！</translation>
+    </message>
+    <message>
+        <source>Delete all points?</source>
+        <translation>確定刪除所有點嗎？</translation>
+    </message>
+    <message>
+        <source>Insert above this row</source>
+        <translation>在此列上方插入</translation>
+    </message>
+    <message>
+        <source>Overide this row</source>
+        <translation>覆寫此列</translation>
+    </message>
+    <message>
+        <source>Insert below this row</source>
+        <translation>在此列下方插入</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Run to this row</source>
+        <translation>執行到此列</translation>
+    </message>
+    <message>
+        <source>Delete current row</source>
+        <translation>刪除目前列</translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation>全部刪除</translation>
+    </message>
+    <message>
+        <source>That command cannot be used on multiple selections!</source>
+        <translation>此命令無法用於多重選取！</translation>
+    </message>
+</context>
+<context>
+    <name>CShowNewFeaturesDialog</name>
+    <message>
+        <source>Important Upgrading Notice</source>
+        <translation>重要升級通知</translation>
+    </message>
+    <message>
+        <source>Upgrade my firmware</source>
+        <translation>升級韌體</translation>
+    </message>
+    <message>
+        <source>Remind me later</source>
+        <translation>稍後提醒我</translation>
+    </message>
+</context>
+<context>
+    <name>CShowResultDialog</name>
+    <message>
+        <source>ERROR</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>重試</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>確認</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>結束(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Exit the application</source>
+        <translation>結束應用程式</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>連線(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Connect the Arvex controller</source>
+        <translation>連線至 Arvex 控制器</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>中斷連線(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Disconnect the Arvex controller</source>
+        <translation>中斷與 Arvex 控制器的連線</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>重置(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Reset the Arvex controller</source>
+        <translation>重置 Arvex 控制器</translation>
+    </message>
+    <message>
+        <source>&amp;Upgrade firmware</source>
+        <translation>升級韌體(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Upgrade the Arvex controller firmware</source>
+        <translation>升級 Arvex 控制器的韌體</translation>
+    </message>
+    <message>
+        <source>&amp;Initial Pose...</source>
+        <translation>初始姿態(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Config the initial pose</source>
+        <translation>設定初始姿態</translation>
+    </message>
+    <message>
+        <source>Config &amp;Teach...</source>
+        <translation>示教參數(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>Config the teach parameters</source>
+        <translation>設定示教參數</translation>
+    </message>
+    <message>
+        <source>Config &amp;Playback...</source>
+        <translation>回放參數(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Config the playback parameters</source>
+        <translation>設定回放參數</translation>
+    </message>
+    <message>
+        <source>EEG...</source>
+        <translation>腦波圖...</translation>
+    </message>
+    <message>
+        <source>Show EEG curve dialog</source>
+        <translation>顯示腦波曲線對話方塊</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>語言(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Config the application language</source>
+        <translation>設定應用程式的語言</translation>
+    </message>
+    <message>
+        <source>&lt;p align=&apos;center&apos;&gt;If the problem can&apos;t be solved by following the previous tips, please contact </source>
+        <translation>&lt;p align=&apos;center&apos;&gt;若依照以上提示仍無法解決問題，請聯絡 </translation>
+    </message>
+    <message>
+        <source> for support.&lt;/p&gt;</source>
+        <translation> 以取得技術支援。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Please ensure both sensors are connected and installed on the Arvex properly.&lt;/p&gt;&lt;p&gt;2. Please switch the cables of the sensors to check the problem is caused by the sensor or the cable.&lt;/p&gt;&lt;p&gt;3. Please reset the controller after you connect the sensor cable.&lt;/p&gt;&lt;p&gt;4. You can still use Arvex by manually set angle value:&lt;b&gt;Menu&lt;/b&gt;--&gt;&lt;b&gt;Initial Pose...&lt;/b&gt;.&lt;p&gt;</source>
+        <translation>&lt;p&gt;1. 請確認兩個感測器皆已正確連接並安裝在 Arvex 上。&lt;/p&gt;&lt;p&gt;2. 請對調兩個感測器的連接線，以判斷問題是出在感測器還是連接線。&lt;/p&gt;&lt;p&gt;3. 連接感測器線材後，請重置控制器。&lt;/p&gt;&lt;p&gt;4. 您仍然可以透過手動設定角度值來使用 Arvex：&lt;b&gt;選單&lt;/b&gt;--&gt;&lt;b&gt;初始姿態...&lt;/b&gt;。&lt;p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;Warning4 : Controller is connected properly, but there is no reading from the &lt;b&gt;rear arm sensor&lt;/b&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;警告4：控制器已正確連線，但&lt;b&gt;大臂感測器&lt;/b&gt;沒有讀數。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;Warning5 : Controller is connected properly, but there is no reading from the &lt;b&gt;fore arm sensor&lt;/b&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;警告5：控制器已正確連線，但&lt;b&gt;小臂感測器&lt;/b&gt;沒有讀數。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;Warning6 : Controller is connected properly, but there is no reading from both  &lt;b&gt;fore arm and rear arm sensors&lt;/b&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;警告6：控制器已正確連線，但&lt;b&gt;小臂與大臂感測器&lt;/b&gt;皆沒有讀數。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;Error1 : Arvex Controller is not found!&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;錯誤1：找不到 Arvex 控制器！&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Please check if your Arvex is connected to your PC with USB.&lt;/p&gt;&lt;p&gt;2. Please ensure that the Arduino driver is installed properly. You can check if there is &quot;Arduino&quot; device in your device manager.If not, please install Arduino driver. You can do this manually by &lt;b&gt;Right Click.&lt;/b&gt; the unknow device--&gt;&lt;b&gt;Update Driver Software...&lt;/b&gt;--&gt;&lt;b&gt;Browse my computer for driver software&lt;/b&gt;--&gt;locate the Arduino driver flolder--&gt;&lt;b&gt;Next&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;3. If the problem still can&apos;t be solved, please unplug the USB cable and try it on another USB port.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;1. 請檢查 Arvex 是否已透過 USB 連接至電腦。&lt;/p&gt;&lt;p&gt;2. 請確認已正確安裝 Arduino 驅動程式。您可以在裝置管理員中查看是否有「Arduino」裝置。若沒有，請安裝 Arduino 驅動程式。手動安裝方式：&lt;b&gt;按右鍵點選&lt;/b&gt;未知的裝置--&gt;&lt;b&gt;更新驅動程式軟體...&lt;/b&gt;--&gt;&lt;b&gt;瀏覽電腦上的驅動程式軟體&lt;/b&gt;--&gt;找到 Arduino 驅動程式所在的資料夾--&gt;&lt;b&gt;下一步&lt;/b&gt;。&lt;/p&gt;&lt;p&gt;3. 若問題仍無法解決，請拔下 USB 線，改插另一個 USB 連接埠再試一次。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;Error2 : The COM port can&apos;t be open!&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;錯誤2：無法開啟 COM 連接埠！&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Please check if the COM port is occupied by other software. It could be another Arduino software or unclosed Arvex software.&lt;/p&gt;&lt;p&gt;2. Unplug the USB cable, replug it, open the software and try again.&lt;/p&gt;&lt;p&gt;3. If the problem cannot be solved, you can try to restart your PC and try again.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;1. 請檢查 COM 連接埠是否被其他軟體佔用，可能是其他 Arduino 軟體或未關閉的 Arvex 軟體。&lt;/p&gt;&lt;p&gt;2. 拔下 USB 線後重新插上，再開啟軟體重試。&lt;/p&gt;&lt;p&gt;3. 若問題仍無法解決，可以嘗試重新啟動電腦後再試一次。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;Error3 : Arvex is connected property, but there is no data uploaded!&lt;/p&gt;</source>
+        <translation>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;錯誤3：Arvex 已正確連線，但沒有上傳資料！&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Please switch the &lt;b&gt;USB/Bluetooth Switch&lt;/b&gt; to the USB end, &lt;b&gt;reset&lt;/b&gt; the controller and try again.&lt;/p&gt;&lt;p&gt;2. ArvexTools v1.3 using 9600bps as default BAUD rate. We recommend you to upgrade the controller to the lastest version.&lt;/p&gt;&lt;p&gt;3. Upgrade the firmware to lastest version and try again.&lt;b&gt;ArvexTools&lt;/b&gt;--&gt;&lt;b&gt;ArvexDownloadUtil&lt;/b&gt;--&gt;&lt;b&gt;Open the lastest version hex file from hex folder&lt;/b&gt;--&gt;&lt;b&gt;Download&lt;/b&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;1. 請將&lt;b&gt;USB/藍牙切換開關&lt;/b&gt;撥到 USB 端，&lt;b&gt;重置&lt;/b&gt;控制器後再試一次。&lt;/p&gt;&lt;p&gt;2. ArvexTools v1.3 預設使用 9600bps 鮑率。建議您將控制器升級至最新版本。&lt;/p&gt;&lt;p&gt;3. 請將韌體升級至最新版本後再試一次。&lt;b&gt;ArvexTools&lt;/b&gt;--&gt;&lt;b&gt;ArvexDownloadUtil&lt;/b&gt;--&gt;&lt;b&gt;從 hex 資料夾開啟最新版本的 hex 檔案&lt;/b&gt;--&gt;&lt;b&gt;下載&lt;/b&gt;。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>PLAYBACK</source>
+        <translation>回放</translation>
+    </message>
+    <message>
+        <source>Joint%1Angle</source>
+        <translation>關節%1角度</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>匯入...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>匯出...</translation>
+    </message>
+    <message>
+        <source>Loop Number</source>
+        <translation>循環次數</translation>
+    </message>
+    <message>
+        <source>Current Loop</source>
+        <translation>目前循環</translation>
+    </message>
+    <message>
+        <source>Velocity Ratio</source>
+        <translation>速度比例</translation>
+    </message>
+    <message>
+        <source>Acceleratio Ratio</source>
+        <translation>加速度比例</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Open xml files</source>
+        <translation>開啟 XML 檔案</translation>
+    </message>
+    <message>
+        <source>XML file(*.xml)</source>
+        <translation>XML 檔案(*.xml)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Failed to import playback points!</source>
+        <translation>匯入回放點失敗！</translation>
+    </message>
+    <message>
+        <source>Save xml files</source>
+        <translation>儲存 XML 檔案</translation>
+    </message>
+    <message>
+        <source>Joint1+</source>
+        <translation>關節1+</translation>
+    </message>
+    <message>
+        <source>X+</source>
+        <translation>X+</translation>
+    </message>
+    <message>
+        <source>Joint1-</source>
+        <translation>關節1-</translation>
+    </message>
+    <message>
+        <source>X-</source>
+        <translation>X-</translation>
+    </message>
+    <message>
+        <source>Joint2+</source>
+        <translation>關節2+</translation>
+    </message>
+    <message>
+        <source>Y+</source>
+        <translation>Y+</translation>
+    </message>
+    <message>
+        <source>Joint2-</source>
+        <translation>關節2-</translation>
+    </message>
+    <message>
+        <source>Y-</source>
+        <translation>Y-</translation>
+    </message>
+    <message>
+        <source>Joint3+</source>
+        <translation>關節3+</translation>
+    </message>
+    <message>
+        <source>Z+</source>
+        <translation>Z+</translation>
+    </message>
+    <message>
+        <source>Joint3-</source>
+        <translation>關節3-</translation>
+    </message>
+    <message>
+        <source>Z-</source>
+        <translation>Z-</translation>
+    </message>
+    <message>
+        <source>Joint4+</source>
+        <translation>關節4+</translation>
+    </message>
+    <message>
+        <source>R+</source>
+        <translation>R+</translation>
+    </message>
+    <message>
+        <source>Joint4-</source>
+        <translation>關節4-</translation>
+    </message>
+    <message>
+        <source>R-</source>
+        <translation>R-</translation>
+    </message>
+    <message>
+        <source>TEACH</source>
+        <translation>示教</translation>
+    </message>
+    <message>
+        <source>JogMode</source>
+        <translation>寸動模式</translation>
+    </message>
+    <message>
+        <source>Axis</source>
+        <translation>關節</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <source>EndType</source>
+        <translation>末端類型</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>氣泵</translation>
+    </message>
+    <message>
+        <source>Gripper</source>
+        <translation>夾爪</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Gripper+</source>
+        <translation>夾爪+</translation>
+    </message>
+    <message>
+        <source>Gripper-</source>
+        <translation>夾爪-</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,624 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>CConfigInitialPoseDialog</name>
+    <message>
+        <source>Initial Pose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LongArmAngle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initial long arm angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ShortArmAngle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initial short arm angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CConfigJogDialog</name>
+    <message>
+        <source>Teach Parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JointVelocity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity of single joint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JointAcceleration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°/(s·s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acceleration of single joint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ServoVelocity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity of the servo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ServoAcceleration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acceleration of the servo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LinearVelocity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mm/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity of joint synthesis motion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LinearAcceleration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mm/(s·s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acceleration of joint synthesis motion</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CConfigLanguageDialog</name>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New language will become effective when the application starts next time!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CConfigPlaybackDialog</name>
+    <message>
+        <source>Playback Parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JointVelocity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity of single joint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JointAcceleration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°/(s·s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acceleration of single joint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ServoVelocity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity of the servo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ServoAcceleration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acceleration of the servo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LinearVelocity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mm/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity of joint synthesis motion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LinearAcceleration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mm/(s·s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acceleration of joint synthesis motion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pauseTime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause time between two playback points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>jumpHeight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jump height when use JUMP motion style</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPlaybackTableView</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to import playback points!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete all points?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert above this row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overide this row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert below this row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run to this row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete current row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That command cannot be used on multiple selections!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CShowNewFeaturesDialog</name>
+    <message>
+        <source>Important Upgrading Notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrade my firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remind me later</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CShowResultDialog</name>
+    <message>
+        <source>ERROR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit the application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect the Arvex controller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnect the Arvex controller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset the Arvex controller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Upgrade firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrade the Arvex controller firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Initial Pose...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Config the initial pose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Config &amp;Teach...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Config the teach parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Config &amp;Playback...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Config the playback parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EEG...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show EEG curve dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Config the application language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p align=&apos;center&apos;&gt;If the problem can&apos;t be solved by following the previous tips, please contact </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> for support.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Please ensure both sensors are connected and installed on the Arvex properly.&lt;/p&gt;&lt;p&gt;2. Please switch the cables of the sensors to check the problem is caused by the sensor or the cable.&lt;/p&gt;&lt;p&gt;3. Please reset the controller after you connect the sensor cable.&lt;/p&gt;&lt;p&gt;4. You can still use Arvex by manually set angle value:&lt;b&gt;Menu&lt;/b&gt;--&gt;&lt;b&gt;Initial Pose...&lt;/b&gt;.&lt;p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;Warning4 : Controller is connected properly, but there is no reading from the &lt;b&gt;rear arm sensor&lt;/b&gt;.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;Warning5 : Controller is connected properly, but there is no reading from the &lt;b&gt;fore arm sensor&lt;/b&gt;.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;Warning6 : Controller is connected properly, but there is no reading from both  &lt;b&gt;fore arm and rear arm sensors&lt;/b&gt;.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;Error1 : Arvex Controller is not found!&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Please check if your Arvex is connected to your PC with USB.&lt;/p&gt;&lt;p&gt;2. Please ensure that the Arduino driver is installed properly. You can check if there is &quot;Arduino&quot; device in your device manager.If not, please install Arduino driver. You can do this manually by &lt;b&gt;Right Click.&lt;/b&gt; the unknow device--&gt;&lt;b&gt;Update Driver Software...&lt;/b&gt;--&gt;&lt;b&gt;Browse my computer for driver software&lt;/b&gt;--&gt;locate the Arduino driver flolder--&gt;&lt;b&gt;Next&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;3. If the problem still can&apos;t be solved, please unplug the USB cable and try it on another USB port.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;Error2 : The COM port can&apos;t be open!&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Please check if the COM port is occupied by other software. It could be another Arduino software or unclosed Arvex software.&lt;/p&gt;&lt;p&gt;2. Unplug the USB cable, replug it, open the software and try again.&lt;/p&gt;&lt;p&gt;3. If the problem cannot be solved, you can try to restart your PC and try again.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p style=&apos;font-size:22px; color:#3B5B98&apos;&gt;Error3 : Arvex is connected property, but there is no data uploaded!&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;1. Please switch the &lt;b&gt;USB/Bluetooth Switch&lt;/b&gt; to the USB end, &lt;b&gt;reset&lt;/b&gt; the controller and try again.&lt;/p&gt;&lt;p&gt;2. ArvexTools v1.3 using 9600bps as default BAUD rate. We recommend you to upgrade the controller to the lastest version.&lt;/p&gt;&lt;p&gt;3. Upgrade the firmware to lastest version and try again.&lt;b&gt;ArvexTools&lt;/b&gt;--&gt;&lt;b&gt;ArvexDownloadUtil&lt;/b&gt;--&gt;&lt;b&gt;Open the lastest version hex file from hex folder&lt;/b&gt;--&gt;&lt;b&gt;Download&lt;/b&gt;.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLAYBACK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joint%1Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Loop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velocity Ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acceleratio Ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open xml files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XML file(*.xml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to import playback points!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save xml files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joint1+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joint1-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joint2+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joint2-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joint3+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joint3-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joint4+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joint4-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TEACH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JogMode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Axis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EndType</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gripper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gripper+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gripper-</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
