@@ -27,6 +27,7 @@ private slots:
     void pauseHoldsPointsBackUntilResume();
     void stopWhilePausedEndsRun();
     void closingTheWindowEndsRun();
+    void disconnectingEndsRun();
     void startFollowsLoopCountAndRows_data();
     void startFollowsLoopCountAndRows();
     void saveAppendsWhateverIsSelected();
@@ -47,6 +48,9 @@ private:
     void clickSave();
     // Clicks Start; `during` runs once from inside the run, while it waits for the controller.
     void runWith(const std::function<void()> &during);
+    // As runWith, for a `during` that should end the run by itself; returns false when the run
+    // had to be stopped from outside after a few seconds.
+    bool runEndsItself(const std::function<void()> &during);
     std::vector<PlaybackPoint> offeredPoints(bool acceptedOnly) const;
 
     std::unique_ptr<MainWindow> window;
@@ -105,6 +109,20 @@ void tst_PlaybackRun::runWith(const std::function<void()> &during)
     if (during)
         QTimer::singleShot(0, this, during);
     QTest::mouseClick(button("startBtn"), Qt::LeftButton);
+}
+
+bool tst_PlaybackRun::runEndsItself(const std::function<void()> &during)
+{
+    bool rescued = false;
+    QTimer rescue;
+    rescue.setSingleShot(true);
+    connect(&rescue, &QTimer::timeout, this, [&] {
+        rescued = true;
+        QMetaObject::invokeMethod(window.get(), "onStopBtnClicked");
+    });
+    rescue.start(3000);
+    runWith(during);
+    return !rescued;
 }
 
 std::vector<PlaybackPoint> tst_PlaybackRun::offeredPoints(bool acceptedOnly) const
@@ -250,8 +268,18 @@ void tst_PlaybackRun::closingTheWindowEndsRun()
 {
     clickSave();
     arvexsim::setRefuseOffers(-1);
-    runWith([&] { window->close(); });
+    QVERIFY(runEndsItself([&] { window->close(); }));
     QCOMPARE(button("startBtn")->text(), QStringLiteral("Start"));
+}
+
+void tst_PlaybackRun::disconnectingEndsRun()
+{
+    clickSave();
+    arvexsim::setRefuseOffers(-1);
+    QVERIFY(runEndsItself([&] { action(window.get(), "&Disconnect")->trigger(); }));
+    QCOMPARE(button("startBtn")->text(), QStringLiteral("Start"));
+    QVERIFY(!button("stopBtn")->isEnabled());
+    QVERIFY(!window->contentWidget()->isEnabled());
 }
 
 void tst_PlaybackRun::startFollowsLoopCountAndRows_data()
