@@ -7,13 +7,13 @@
 #include <stdint.h>
 
 #if defined(_WIN32)
-#    if defined(ARVEXDLL_BUILD)
-#        define ARVEXDLL_API __declspec(dllexport)
-#    else
-#        define ARVEXDLL_API __declspec(dllimport)
-#    endif
+#if defined(ARVEXDLL_BUILD)
+#define ARVEXDLL_API __declspec(dllexport)
 #else
-#    define ARVEXDLL_API __attribute__((visibility("default")))
+#define ARVEXDLL_API __declspec(dllimport)
+#endif
+#else
+#define ARVEXDLL_API __attribute__((visibility("default")))
 #endif
 
 // Jog command codes carried in JogInstantCmd::cmd.
@@ -35,16 +35,19 @@ enum JogCmdCode {
     JogLaserOn = 14
 };
 
-typedef struct JogInstantCmd {
+typedef struct JogInstantCmd
+{
     uint8_t isJoint; // 1 for "Axis" mode, 0 for "Linear"
-    int32_t cmd;     // a JogCmdCode
+    int32_t cmd; // a JogCmdCode
 } JogInstantCmd;
 
-typedef struct JogDynamicParams {
+typedef struct JogDynamicParams
+{
     float velocityRatio; // percent, 1 to 100
 } JogDynamicParams;
 
-typedef struct JogStaticParams {
+typedef struct JogStaticParams
+{
     float jointVelocity;
     float jointAcceleration;
     float servoVelocity;
@@ -53,7 +56,8 @@ typedef struct JogStaticParams {
     float linearAcceleration;
 } JogStaticParams;
 
-typedef struct PlaybackStaticParams {
+typedef struct PlaybackStaticParams
+{
     float jointVelocity;
     float jointAcceleration;
     float servoVelocity;
@@ -64,12 +68,14 @@ typedef struct PlaybackStaticParams {
     float jumpHeight;
 } PlaybackStaticParams;
 
-typedef struct PlaybackDynamicParams {
+typedef struct PlaybackDynamicParams
+{
     float velocityRatio;
     float accelerationRatio;
 } PlaybackDynamicParams;
 
-typedef struct PlaybackPoint {
+typedef struct PlaybackPoint
+{
     uint8_t motionStyle; // 0 JUMP, 1 MOVJ, 2 MOVL
     uint8_t isGrab;
     float x;
@@ -80,13 +86,15 @@ typedef struct PlaybackPoint {
     float pauseTime;
 } PlaybackPoint;
 
-typedef struct InitialPose {
+typedef struct InitialPose
+{
     float longArmAngle;
     float shortArmAngle;
 } InitialPose;
 
 // GetPose may write one float past these ten; callers give it room for eleven.
-typedef struct Pose {
+typedef struct Pose
+{
     float x;
     float y;
     float z;
@@ -100,14 +108,15 @@ typedef struct Pose {
 } Pose;
 
 #ifdef __cplusplus
-static_assert(sizeof(JogInstantCmd) == 8 && offsetof(JogInstantCmd, cmd) == 4, "JogInstantCmd layout");
+static_assert(
+    sizeof(JogInstantCmd) == 8 && offsetof(JogInstantCmd, cmd) == 4, "JogInstantCmd layout");
 static_assert(sizeof(JogDynamicParams) == 4, "JogDynamicParams layout");
 static_assert(sizeof(JogStaticParams) == 24, "JogStaticParams layout");
 static_assert(sizeof(PlaybackStaticParams) == 32, "PlaybackStaticParams layout");
 static_assert(sizeof(PlaybackDynamicParams) == 8, "PlaybackDynamicParams layout");
 static_assert(sizeof(PlaybackPoint) == 28 && offsetof(PlaybackPoint, isGrab) == 1
-                  && offsetof(PlaybackPoint, x) == 4 && offsetof(PlaybackPoint, pauseTime) == 24,
-              "PlaybackPoint layout");
+        && offsetof(PlaybackPoint, x) == 4 && offsetof(PlaybackPoint, pauseTime) == 24,
+    "PlaybackPoint layout");
 static_assert(sizeof(InitialPose) == 8, "InitialPose layout");
 static_assert(sizeof(Pose) == 40 && offsetof(Pose, gripper) == 36, "Pose layout");
 

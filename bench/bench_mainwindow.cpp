@@ -30,7 +30,9 @@ std::unique_ptr<MainWindow> connectedWindow()
 
 QWidget *playbackPanel(const MainWindow &window)
 {
-    return window.contentWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly).at(1);
+    return window.contentWidget()
+        ->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)
+        .at(1);
 }
 
 void fillTable(const MainWindow &window, int rows)
