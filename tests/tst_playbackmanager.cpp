@@ -46,9 +46,9 @@ PlaybackPoints domPoints(const QByteArray &bytes)
             return element.firstChildElement(QLatin1String(name)).text();
         };
         points << point(uint8_t(qMax(0, motionStyleFromText(text("motionStyle")))),
-            text("isGrab") == QLatin1String("true"), text("x").toFloat(), text("y").toFloat(),
-            text("z").toFloat(), text("rHead").toFloat(), text("gripper").toFloat(),
-            text("pauseTime").toFloat());
+            text("isGrab") == QLatin1String("true"), pointNumber(text("x")), pointNumber(text("y")),
+            pointNumber(text("z")), pointNumber(text("rHead")), pointNumber(text("gripper")),
+            pointNumber(text("pauseTime")));
     }
     return points;
 }
@@ -201,6 +201,9 @@ void tst_PlaybackManager::lenientReading_data()
         << describe({ twoPoints[1] });
     QTest::newRow("True with a capital, movl in lower case")
         << document(pointOf("<motionStyle>movl</motionStyle><isGrab>True</isGrab>")) << zeroPoint;
+    QTest::newRow("numbers that are not finite") << document(
+        pointOf("<x>nan</x><y>inf</y><z>-inf</z><rHead>1e39</rHead><gripper>5</gripper>"))
+                                                 << QStringList { "0 0 0 0 0 0 5 0" };
     QTest::newRow("missing children") << document("<point/>" + pointOf("<y>7</y>"))
                                       << QStringList { "0 0 0 0 0 0 0 0", "0 0 0 7 0 0 0 0" };
     QTest::newRow("first child of each name")

@@ -278,6 +278,9 @@ void tst_PlaybackTableView::paste_data()
         << 0 << lines << QStringList { "111.0", "222.0", "20.5", "30.5" } << 0;
     QTest::newRow("nothing selected appends")
         << -1 << lines << QStringList { "0.5", "10.5", "20.5", "30.5", "111.0", "222.0" } << -2;
+    QTest::newRow("numbers that are not finite read as 0")
+        << 1 << "MOVL\ttrue\t111\tnan\t0\t0\t0\t0\r\nJUMP\tfalse\t1e39\t0\t0\t0\t0\t5"
+        << QStringList { "0.5", "111.0", "0.0", "30.5" } << 0;
     QTest::newRow("seven fields, empty line") << 1 << "MOVL\ttrue\t111\t0\t0\t0\t0\r\n"
                                               << QStringList { "0.5", "10.5", "20.5", "30.5" } << 1;
 }

@@ -1,6 +1,8 @@
 // CLineEditTableDelegate: edits a number cell in a line edit restricted by a pattern.
 #include "playback/clineedittabledelegate.h"
 
+#include "playback/playbackpoint.h"
+
 #include <QLineEdit>
 #include <QRegExpValidator>
 
@@ -40,5 +42,5 @@ void CLineEditTableDelegate::updateEditorGeometry(
 // Unfinished input such as "" or "-" becomes 0.
 QString CLineEditTableDelegate::numberText(const QString &text) const
 {
-    return QString::number(double(text.toFloat()), 'f', decimals);
+    return QString::number(double(pointNumber(text)), 'f', decimals);
 }

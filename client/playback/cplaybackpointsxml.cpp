@@ -53,7 +53,7 @@ void setFieldFromText(PlaybackPoint &point, int field, const QString &text)
         point.isGrab = text == QLatin1String("true");
         break;
     default:
-        point.*numberFields[field - XField] = text.toFloat();
+        point.*numberFields[field - XField] = pointNumber(text);
         break;
     }
 }

@@ -138,7 +138,7 @@ void CPlaybackTableView::rowPoint(int row, PlaybackPoint &point) const
     float *const values[]
         = { &point.x, &point.y, &point.z, &point.rHead, &point.gripper, &point.pauseTime };
     for (int i = 0; i < ColumnCount - XColumn; ++i)
-        *values[i] = shown(XColumn + i).toString().toFloat();
+        *values[i] = pointNumber(shown(XColumn + i));
 }
 
 void CPlaybackTableView::setPoints(const PlaybackPoints &points)
@@ -421,7 +421,7 @@ void CPlaybackTableView::replaceRows(int firstRow, const QVector<QStringList> &r
         tableModel->setData(tableModel->index(row, MotionStyleColumn), fields.at(0));
         tableModel->setData(tableModel->index(row, IsGrabColumn), fields.at(1));
         for (int column = XColumn; column < ColumnCount; ++column)
-            tableModel->setData(tableModel->index(row, column), fields.at(column).toFloat());
+            tableModel->setData(tableModel->index(row, column), pointNumber(fields.at(column)));
     }
     // Line by line, a replaced current cell moved to the row above it; from row 0 it moved down,
     // and the next line brought it back to row 0.

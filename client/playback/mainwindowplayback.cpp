@@ -221,12 +221,12 @@ void MainWindow::onInsertActTriggered(int insertMode)
     point.motionStyle = uint8_t(
         playbackPanel->findChild<CComboBox *>(QStringLiteral("motionStyle"))->currentIndex());
     point.isGrab = fieldText("isGrab") == QLatin1String("true") ? 1 : 0;
-    point.x = fieldText("x").toFloat();
-    point.y = fieldText("y").toFloat();
-    point.z = fieldText("z").toFloat();
-    point.rHead = fieldText("rHead").toFloat();
-    point.gripper = fieldText("gripper").toFloat();
-    point.pauseTime = fieldText("pauseTime").toFloat();
+    point.x = pointNumber(fieldText("x"));
+    point.y = pointNumber(fieldText("y"));
+    point.z = pointNumber(fieldText("z"));
+    point.rHead = pointNumber(fieldText("rHead"));
+    point.gripper = pointNumber(fieldText("gripper"));
+    point.pauseTime = pointNumber(fieldText("pauseTime"));
     playbackTableView()->insertPoint(insertMode, point);
 }
 

@@ -3,6 +3,8 @@
 
 #include <QStringList>
 
+#include <cmath>
+
 namespace {
 const QStringList &motionStyleTexts()
 {
@@ -20,4 +22,10 @@ QString motionStyleText(int motionStyle)
 int motionStyleFromText(const QString &text)
 {
     return motionStyleTexts().indexOf(text);
+}
+
+float pointNumber(const QVariant &value)
+{
+    const float number = value.toFloat();
+    return std::isfinite(number) ? number : 0.0f;
 }

@@ -4,6 +4,7 @@
 #include "ArvexDll.h"
 
 #include <QString>
+#include <QVariant>
 #include <QVector>
 
 enum MotionStyle { JUMP = 0, MOVJ = 1, MOVL = 2 };
@@ -15,3 +16,7 @@ QString motionStyleText(int motionStyle);
 
 // 0, 1 or 2 for the exact (case-sensitive) texts above, otherwise -1.
 int motionStyleFromText(const QString &text);
+
+// A point's number from a cell, a field or a file: 0 when it is not a finite number, so that text
+// such as "nan", "inf" or "1e39" never sends the arm to an undefined place.
+float pointNumber(const QVariant &value);
