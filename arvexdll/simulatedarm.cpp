@@ -31,6 +31,13 @@ double ratio(float percent)
                                   : 0.01;
 }
 
+// A playback velocity and acceleration scaled by the dynamic ratios.
+Rate playbackRate(const PlaybackDynamicParams &dynamic, float velocity, float acceleration)
+{
+    return { positive(velocity) * ratio(dynamic.velocityRatio),
+        positive(acceleration) * ratio(dynamic.accelerationRatio) };
+}
+
 double finiteOr(double value, double fallback)
 {
     return std::isfinite(value) ? value : fallback;
@@ -370,12 +377,10 @@ std::optional<SimulatedArm::Move> SimulatedArm::planMove(const PlaybackPoint &po
 SimulatedArm::Segment SimulatedArm::straightSegment(
     const CartesianPose &from, const CartesianPose &to) const
 {
-    const double velocityShare = ratio(playbackDynamic.velocityRatio);
-    const double accelerationShare = ratio(playbackDynamic.accelerationRatio);
-    const Rate linear { positive(playbackStatic.linearVelocity) * velocityShare,
-        positive(playbackStatic.linearAcceleration) * accelerationShare };
-    const Rate servo { positive(playbackStatic.servoVelocity) * velocityShare,
-        positive(playbackStatic.servoAcceleration) * accelerationShare };
+    const Rate linear = playbackRate(
+        playbackDynamic, playbackStatic.linearVelocity, playbackStatic.linearAcceleration);
+    const Rate servo = playbackRate(
+        playbackDynamic, playbackStatic.servoVelocity, playbackStatic.servoAcceleration);
     Segment segment;
     segment.straight = true;
     segment.fromPose = from;
@@ -388,12 +393,10 @@ SimulatedArm::Segment SimulatedArm::straightSegment(
 SimulatedArm::Segment SimulatedArm::jointSegment(
     const JointAngles &from, const JointAngles &to) const
 {
-    const double velocityShare = ratio(playbackDynamic.velocityRatio);
-    const double accelerationShare = ratio(playbackDynamic.accelerationRatio);
-    const Rate joint { positive(playbackStatic.jointVelocity) * velocityShare,
-        positive(playbackStatic.jointAcceleration) * accelerationShare };
-    const Rate servo { positive(playbackStatic.servoVelocity) * velocityShare,
-        positive(playbackStatic.servoAcceleration) * accelerationShare };
+    const Rate joint = playbackRate(
+        playbackDynamic, playbackStatic.jointVelocity, playbackStatic.jointAcceleration);
+    const Rate servo = playbackRate(
+        playbackDynamic, playbackStatic.servoVelocity, playbackStatic.servoAcceleration);
     Segment segment;
     segment.fromJoints = from;
     segment.toJoints = to;

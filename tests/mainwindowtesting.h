@@ -41,6 +41,24 @@ inline bool waitUntilConnected(const MainWindow *window)
     return QTest::qWaitFor([&] { return window->contentWidget()->isEnabled(); });
 }
 
+// The TEACH (0) and PLAYBACK (1) panels: the two children of the window's content.
+inline QWidget *panelOf(const MainWindow &window, int index)
+{
+    return window.contentWidget()
+        ->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)
+        .at(index);
+}
+
+inline QWidget *teachPanelOf(const MainWindow &window)
+{
+    return panelOf(window, 0);
+}
+
+inline QWidget *playbackPanelOf(const MainWindow &window)
+{
+    return panelOf(window, 1);
+}
+
 inline QAction *action(const QWidget *window, const QString &text)
 {
     const auto actions = window->findChildren<QAction *>();

@@ -78,17 +78,12 @@ void tst_PlaybackRun::cleanup()
 
 QWidget *tst_PlaybackRun::panel() const
 {
-    return window->contentWidget()
-        ->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)
-        .at(1);
+    return playbackPanelOf(*window);
 }
 
 void tst_PlaybackRun::jog(const char *buttonName, int milliseconds)
 {
-    QWidget *teachPanel = window->contentWidget()
-                              ->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)
-                              .first();
-    auto *jogButton = child<QPushButton>(teachPanel, buttonName);
+    auto *jogButton = child<QPushButton>(teachPanelOf(*window), buttonName);
     QTest::mousePress(jogButton, Qt::LeftButton);
     QTest::qWait(milliseconds);
     QTest::mouseRelease(jogButton, Qt::LeftButton);
@@ -164,10 +159,7 @@ void tst_PlaybackRun::recordAndPlayTwoLoops()
                 child<QWidget>(panel(), "loop"), child<QWidget>(panel(), "velocityRatio"),
                 child<QWidget>(panel(), "accelerationRatio") })
             lockedDuringRun = lockedDuringRun && !widget->isEnabled();
-        QWidget *teachPanel = window->contentWidget()
-                                  ->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)
-                                  .first();
-        lockedDuringRun = lockedDuringRun && !teachPanel->isEnabled()
+        lockedDuringRun = lockedDuringRun && !teachPanelOf(*window)->isEnabled()
             && button("stopBtn")->isEnabled()
             && button("startBtn")->text() == QLatin1String("Pause");
     });

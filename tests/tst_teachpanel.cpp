@@ -36,13 +36,7 @@ private slots:
     void storedRatioTruncated();
 
 private:
-    // The TEACH panel: the first of the two panels in the window's content.
-    QWidget *panel() const
-    {
-        return window->contentWidget()
-            ->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)
-            .first();
-    }
+    QWidget *panel() const { return teachPanelOf(*window); }
     void setJogMode(int index);
     std::vector<JogInstantCmd> jogCommands() const;
 
