@@ -5,7 +5,7 @@
 #include <QDomDocument>
 #include <QFile>
 
-QString getComponentVersion(const QString &packageName)
+QString getComponentVersion(const QString &packageName, bool logParseOutcome)
 {
     QFile file(QStringLiteral("components.xml"));
     if (!file.open(QIODevice::ReadOnly))
@@ -15,7 +15,10 @@ QString getComponentVersion(const QString &packageName)
     QString errorMessage;
     int errorLine = 0;
     int errorColumn = 0;
-    if (!document.setContent(&file, false, &errorMessage, &errorLine, &errorColumn)) {
+    const bool parsed = document.setContent(&file, false, &errorMessage, &errorLine, &errorColumn);
+    if (logParseOutcome)
+        qDebug() << parsed;
+    if (!parsed) {
         qDebug() << "XML Error:" << errorMessage << errorLine << errorColumn;
         return QString();
     }

@@ -4,5 +4,6 @@
 #include <QString>
 
 // Reads "components.xml" from the working directory; empty when the file, the package or its
-// version is missing or the file is malformed.
-QString getComponentVersion(const QString &packageName);
+// version is missing or the file is malformed. With logParseOutcome, the outcome of the XML parse
+// ("true" or "false") goes to the debug log whenever the file could be opened.
+QString getComponentVersion(const QString &packageName, bool logParseOutcome = false);

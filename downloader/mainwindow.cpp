@@ -1,0 +1,338 @@
+// The download utility's window: building it, the hex file, and the avrdude run with its output.
+#include "mainwindow.h"
+
+#include "boardport.h"
+#include "componentversion.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDebug>
+#include <QDockWidget>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QToolBar>
+
+namespace {
+QString shippedAvrdude()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("%1/file/avrdude.exe").arg(QCoreApplication::applicationDirPath());
+#else
+    return QStringLiteral("%1/file/avrdude").arg(QCoreApplication::applicationDirPath());
+#endif
+}
+
+// The shipped avrdude; outside Windows the system's one on the PATH when none is shipped.
+// Empty when there is none.
+QString findAvrdude()
+{
+    const QString shipped = shippedAvrdude();
+    if (QFileInfo::exists(shipped))
+        return shipped;
+#ifdef Q_OS_WIN
+    return QString();
+#else
+    return QStandardPaths::findExecutable(QStringLiteral("avrdude"));
+#endif
+}
+
+QByteArray upToFirstZero(QByteArray bytes)
+{
+    const int zero = bytes.indexOf('\0');
+    if (zero >= 0)
+        bytes.truncate(zero);
+    return bytes;
+}
+
+void scrollToEnd(QPlainTextEdit *view)
+{
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+}
+} // namespace
+
+MainWindow::MainWindow(const QStringList &arguments, QWidget *parent)
+    : QMainWindow(parent)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption autoOption(
+        QStringLiteral("auto"), tr("Load the shipped firmware and download it to the board."));
+    parser.addOption(autoOption);
+    parser.process(arguments);
+
+    setWindowTitle(QStringLiteral("ArvexDownloadUtil v%1")
+                       .arg(getComponentVersion(QStringLiteral("ArvexDownloadUtil"), true)));
+
+    setMinimumSize(1000, 500);
+    hexView = new QPlainTextEdit(this);
+    hexView->setObjectName(QStringLiteral("hexView"));
+    hexView->setReadOnly(true);
+    hexView->setFixedWidth(400);
+    setCentralWidget(hexView);
+
+    createActions();
+    createMenus();
+    createToolBars();
+    createStatusBar();
+    createDockWindows();
+
+    if (parser.isSet(autoOption)) {
+        autoMode = true;
+        openFile();
+        if (downloadAct->isEnabled())
+            download();
+    }
+}
+
+void MainWindow::createActions()
+{
+    openAct = new QAction(QIcon(QStringLiteral(":/open.png")), tr("&Open..."), this);
+    openAct->setObjectName(QStringLiteral("openAct"));
+    openAct->setShortcuts(QKeySequence::Open);
+    openAct->setStatusTip(tr("Open an existing file"));
+    connect(openAct, SIGNAL(triggered()), this, SLOT(openFile()));
+
+    closeAct = new QAction(tr("Close"), this);
+    closeAct->setObjectName(QStringLiteral("closeAct"));
+    closeAct->setShortcuts(QKeySequence::Close);
+    closeAct->setStatusTip(tr("Close existing file"));
+    closeAct->setEnabled(false);
+    connect(closeAct, SIGNAL(triggered()), this, SLOT(closeFile()));
+
+    exitAct = new QAction(tr("E&xit"), this);
+    exitAct->setObjectName(QStringLiteral("exitAct"));
+    exitAct->setShortcuts(QKeySequence::Quit);
+    exitAct->setStatusTip(tr("Exit the application"));
+    connect(exitAct, SIGNAL(triggered()), this, SLOT(close()));
+
+    downloadAct = new QAction(QIcon(QStringLiteral(":/download.png")), tr("&Download"), this);
+    downloadAct->setObjectName(QStringLiteral("downloadAct"));
+    downloadAct->setStatusTip(tr("Download the arduino code"));
+    downloadAct->setEnabled(false);
+    connect(downloadAct, SIGNAL(triggered()), this, SLOT(download()));
+
+    aboutAct = new QAction(tr("&About"), this);
+    aboutAct->setObjectName(QStringLiteral("aboutAct"));
+    aboutAct->setStatusTip(tr("Show the application's About box"));
+    connect(aboutAct, SIGNAL(triggered()), this, SLOT(about()));
+
+    aboutQtAct = new QAction(tr("About &Qt"), this);
+    aboutQtAct->setObjectName(QStringLiteral("aboutQtAct"));
+    aboutQtAct->setStatusTip(tr("Show the Qt library's About box"));
+    connect(aboutQtAct, SIGNAL(triggered()), qApp, SLOT(aboutQt()));
+}
+
+void MainWindow::createMenus()
+{
+    QMenu *fileMenu = menuBar()->addMenu(tr("&File"));
+    fileMenu->addAction(openAct);
+    fileMenu->addSeparator();
+    fileMenu->addAction(closeAct);
+    fileMenu->addSeparator();
+    fileMenu->addAction(exitAct);
+
+    menuBar()->addSeparator();
+
+    QMenu *arduinoMenu = menuBar()->addMenu(tr("&Arduino"));
+    arduinoMenu->addAction(downloadAct);
+
+    // The Output dock adds its show/hide toggle once it exists.
+    viewMenu = menuBar()->addMenu(tr("&View"));
+
+    QMenu *helpMenu = menuBar()->addMenu(tr("&Help"));
+    helpMenu->addAction(aboutAct);
+    helpMenu->addAction(aboutQtAct);
+}
+
+void MainWindow::createToolBars()
+{
+    QToolBar *fileToolBar = addToolBar(tr("File"));
+    fileToolBar->setObjectName(QStringLiteral("fileToolBar"));
+    fileToolBar->addAction(openAct);
+
+    QToolBar *toolToolBar = addToolBar(tr("Tool"));
+    toolToolBar->setObjectName(QStringLiteral("toolToolBar"));
+    toolToolBar->addAction(downloadAct);
+}
+
+void MainWindow::createStatusBar()
+{
+    statusBar()->showMessage(tr("Ready"));
+}
+
+void MainWindow::createDockWindows()
+{
+    outputDock = new QDockWidget(tr("Output"), this);
+    outputDock->setObjectName(QStringLiteral("outputDock"));
+    outputDock->setAllowedAreas(Qt::RightDockWidgetArea);
+    outputView = new QPlainTextEdit(outputDock);
+    outputView->setObjectName(QStringLiteral("outputView"));
+    outputView->setReadOnly(true);
+    outputDock->setWidget(outputView);
+    addDockWidget(Qt::RightDockWidgetArea, outputDock);
+    viewMenu->addAction(outputDock->toggleViewAction());
+}
+
+void MainWindow::setFileActionsEnabled(bool enabled)
+{
+    closeAct->setEnabled(enabled);
+    downloadAct->setEnabled(enabled);
+}
+
+void MainWindow::openFile()
+{
+    const bool wasAutoMode = autoMode;
+    autoMode = false;
+
+    QString fileName;
+    if (wasAutoMode) {
+        fileName
+            = QCoreApplication::applicationDirPath() + QStringLiteral("/hex/ArvexFirmware.hex");
+    } else {
+        fileName = QFileDialog::getOpenFileName(
+            this, tr("Open hex file..."), QStringLiteral("./"), tr("Hex(*.hex)"));
+        if (fileName.isEmpty())
+            return;
+    }
+
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (!wasAutoMode)
+            QMessageBox::warning(this, tr("Application"),
+                tr("Cannot read file %1:\n%2.").arg(fileName, file.errorString()));
+        return;
+    }
+
+    currentHexFile = fileName;
+    // A second avrdude on the port would spoil the write that is running; the run's end enables
+    // Download again.
+    setFileActionsEnabled(!avrdudeProcess);
+    hexView->clear();
+    hexView->setPlainText(QString::fromLatin1(upToFirstZero(file.readAll())));
+    statusBar()->showMessage(tr("File loaded"), 2000);
+}
+
+void MainWindow::closeFile()
+{
+    currentHexFile.clear();
+    setFileActionsEnabled(false);
+    hexView->clear();
+}
+
+void MainWindow::download()
+{
+    const QVector<BoardPort> ports = availableBoardPorts();
+    const int boardIndex = findBoardPort(ports);
+    if (boardIndex < 0) {
+        QMessageBox::warning(
+            this, tr("Warning"), QStringLiteral("Arvex is not connected!"), QMessageBox::Ok);
+        return;
+    }
+    const BoardPort &board = ports.at(boardIndex);
+    qDebug() << board.portName;
+    qDebug() << board.description;
+    qDebug() << board.manufacturer;
+    qDebug() << board.portName;
+
+    setFileActionsEnabled(false);
+    outputView->clear();
+
+    const QString program = findAvrdude();
+    if (program.isEmpty()) {
+#ifdef Q_OS_WIN
+        appendOutputLine(tr("avrdude was not found: there is no %1.").arg(shippedAvrdude()));
+#else
+        appendOutputLine(tr("avrdude was not found: there is no %1 and no avrdude on the PATH.")
+                             .arg(shippedAvrdude()));
+#endif
+        finishDownload(tr("Download failed: avrdude could not be started."));
+        return;
+    }
+
+    const QStringList arguments {
+        QStringLiteral("-v"),
+        QStringLiteral("-patmega2560"),
+        QStringLiteral("-cwiring"),
+        QStringLiteral("-P%1").arg(avrdudePortName(board)),
+        QStringLiteral("-b%1").arg(115200),
+        QStringLiteral("-D"),
+        QStringLiteral("-Uflash:w:%1:i").arg(currentHexFile),
+    };
+
+    avrdudeProcess = new QProcess(this);
+    avrdudeProcess->setProcessChannelMode(QProcess::MergedChannels);
+    connect(avrdudeProcess, SIGNAL(readyRead()), this, SLOT(onProcessReadyRead()));
+    connect(avrdudeProcess, SIGNAL(finished(int, QProcess::ExitStatus)), this,
+        SLOT(onProcessFinished(int, QProcess::ExitStatus)));
+    connect(avrdudeProcess, SIGNAL(errorOccurred(QProcess::ProcessError)), this,
+        SLOT(onProcessErrorOccurred(QProcess::ProcessError)));
+    avrdudeProcess->start(program, arguments, QIODevice::ReadWrite);
+}
+
+void MainWindow::about()
+{
+    QMessageBox::about(this, tr("About Application"),
+        tr("The <b>Application</b> example demonstrates how to write modern GUI "
+           "applications using Qt, with a menu bar, toolbars, and a status bar."));
+}
+
+void MainWindow::onProcessReadyRead()
+{
+    if (!avrdudeProcess)
+        return;
+    const QByteArray output = upToFirstZero(avrdudeProcess->readAll());
+    // Always at the end, wherever a click in the view left the cursor.
+    outputView->moveCursor(QTextCursor::End);
+    outputView->textCursor().insertText(QString::fromLatin1(output));
+    scrollToEnd(outputView);
+}
+
+void MainWindow::onProcessFinished(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    onProcessReadyRead();
+    qDebug() << exitCode;
+    if (exitStatus == QProcess::CrashExit)
+        finishDownload(tr("Download failed: avrdude crashed."));
+    else if (exitCode == 0)
+        finishDownload(tr("Download succeeded: avrdude finished with exit code 0."));
+    else
+        finishDownload(tr("Download failed: avrdude finished with exit code %1.").arg(exitCode));
+}
+
+void MainWindow::onProcessErrorOccurred(QProcess::ProcessError error)
+{
+    // Every other error ends in finished(); a program that never started does not.
+    if (error != QProcess::FailedToStart || !avrdudeProcess)
+        return;
+    appendOutputLine(tr("avrdude could not be started: %1").arg(avrdudeProcess->errorString()));
+    finishDownload(tr("Download failed: avrdude could not be started."));
+}
+
+void MainWindow::finishDownload(const QString &verdict)
+{
+    if (avrdudeProcess) {
+        avrdudeProcess->deleteLater();
+        avrdudeProcess = nullptr;
+    }
+    appendOutputLine(verdict);
+    statusBar()->showMessage(verdict);
+    setFileActionsEnabled(true);
+}
+
+void MainWindow::appendOutputLine(const QString &line)
+{
+    outputView->moveCursor(QTextCursor::End);
+    QTextCursor cursor = outputView->textCursor();
+    if (cursor.positionInBlock() > 0)
+        cursor.insertText(QStringLiteral("\n"));
+    cursor.insertText(line + QLatin1Char('\n'));
+    scrollToEnd(outputView);
+}
