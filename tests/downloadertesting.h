@@ -1,0 +1,170 @@
+// Shared set-up for the tests that drive the download utility: a pseudo-terminal for the board's
+// serial port, the stand-in avrdude beside the test program, and the window.
+#pragma once
+
+#include "mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <functional>
+#include <memory>
+
+namespace downloadertesting {
+
+// A pseudo-terminal whose far end nobody answers on: a serial port without a board.
+class PseudoTerminal
+{
+public:
+    PseudoTerminal()
+    {
+        master = posix_openpt(O_RDWR | O_NOCTTY);
+        if (master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0)
+            name = QString::fromLocal8Bit(ptsname(master));
+    }
+    ~PseudoTerminal()
+    {
+        if (master >= 0)
+            ::close(master);
+    }
+    PseudoTerminal(const PseudoTerminal &) = delete;
+    PseudoTerminal &operator=(const PseudoTerminal &) = delete;
+
+    QString name;
+
+private:
+    int master = -1;
+};
+
+inline QString programFile(const QString &relativePath)
+{
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + relativePath;
+}
+
+inline QString standInPath()
+{
+    return programFile(QStringLiteral("file/avrdude"));
+}
+
+// Records its arguments (one a line) and the file it was told to flash beside itself, prints a
+// few lines and a Latin-1 word with text after a zero byte, and ends as STANDIN_EXIT says.
+inline const char standInScript[] = R"(#!/bin/sh
+printf '%s\n' "$@" > "$0.args"
+for arg in "$@"; do
+    case "$arg" in -Uflash:w:*) file=${arg#-Uflash:w:}; cat "${file%:i}" > "$0.flashed";; esac
+done
+i=0
+while [ $i -lt "${STANDIN_LINES:-3}" ]; do echo "avrdude stand-in line $i"; i=$((i+1)); done
+if [ -n "$STANDIN_WAIT_FOR" ]; then
+    while [ ! -e "$STANDIN_WAIT_FOR" ]; do sleep 0.02; done
+fi
+printf 'Fl\344che\000not shown\n'
+[ "$STANDIN_EXIT" = crash ] && kill -SEGV $$
+exit "${STANDIN_EXIT:-0}"
+)";
+
+inline bool installStandIn(bool executable = true)
+{
+    QDir().mkpath(programFile(QStringLiteral("file")));
+    QFile::remove(standInPath());
+    QFile script(standInPath());
+    if (!script.open(QIODevice::WriteOnly) || script.write(standInScript) < 0)
+        return false;
+    script.close();
+    QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner;
+    if (executable)
+        permissions |= QFile::ExeOwner;
+    return script.setPermissions(permissions);
+}
+
+inline void removeStandIn()
+{
+    QFile::remove(standInPath());
+    QFile::remove(standInPath() + QStringLiteral(".args"));
+    QFile::remove(standInPath() + QStringLiteral(".flashed"));
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline QStringList standInArguments()
+{
+    const QString text = QString::fromLocal8Bit(readFile(standInPath() + QStringLiteral(".args")));
+    return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Acts on the next modal widget of type T from the nested event loop that shows it; the timer goes
+// with owner when nothing of the kind appears.
+template <class T>
+void whenModal(QObject *owner, const std::function<void(T *)> &act)
+{
+    auto *timer = new QTimer(owner);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto *widget = qobject_cast<T *>(QApplication::activeModalWidget())) {
+            timer->stop();
+            act(widget);
+        }
+    });
+    timer->start(10);
+}
+
+inline QAction *action(const QWidget *window, const char *objectName)
+{
+    return window->findChild<QAction *>(QLatin1String(objectName));
+}
+
+inline QPlainTextEdit *outputView(const QWidget *window)
+{
+    return window->findChild<QPlainTextEdit *>(QStringLiteral("outputView"));
+}
+
+inline QPlainTextEdit *hexView(const QWidget *window)
+{
+    return window->findChild<QPlainTextEdit *>(QStringLiteral("hexView"));
+}
+
+// The tool bar button of the Download action, as the user clicks it.
+inline QWidget *downloadButton(const QWidget *window)
+{
+    const auto *toolBar = window->findChild<QToolBar *>(QStringLiteral("toolToolBar"));
+    return toolBar->widgetForAction(action(window, "downloadAct"));
+}
+
+inline QStringList outputLines(const QWidget *window)
+{
+    return outputView(window)->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+inline std::unique_ptr<MainWindow> createWindow(const QStringList &options = {})
+{
+    return std::make_unique<MainWindow>(
+        QStringList { QStringLiteral("ArvexDownloadUtil") } + options);
+}
+
+inline bool runFinished(const QWidget *window)
+{
+    return QTest::qWaitFor([window] { return action(window, "downloadAct")->isEnabled(); }, 60000);
+}
+
+} // namespace downloadertesting
