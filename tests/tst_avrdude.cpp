@@ -1,0 +1,127 @@
+// Tests of the download utility running Debian's real avrdude: against a port where no board
+// answers, and against a simulated board with the wiring bootloader that takes the firmware.
+#include "downloadertesting.h"
+#include "simulatedboard.h"
+
+#include <QStandardPaths>
+#include <QtTest>
+
+using namespace downloadertesting;
+
+namespace {
+// The bytes of an Intel hex file's data records, placed at their addresses from 0.
+QByteArray hexImage(const QByteArray &hexFile)
+{
+    QByteArray image;
+    for (const QByteArray &line : hexFile.split('\n')) {
+        const QByteArray record = QByteArray::fromHex(line.trimmed().mid(1));
+        if (record.size() < 5 || record.at(3) != 0)
+            continue;
+        const int address = quint8(record.at(1)) << 8 | quint8(record.at(2));
+        const int size = quint8(record.at(0));
+        if (image.size() < address + size)
+            image.append(address + size - image.size(), char(0xFF));
+        image.replace(address, size, record.mid(4, size));
+    }
+    return image;
+}
+} // namespace
+
+class tst_Avrdude : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void portWithoutBoard();
+    void simulatedBoard_data();
+    void simulatedBoard();
+
+private:
+    // Starts the utility with "--auto" against the board at port and waits for the run's end.
+    void runAuto(const QString &port);
+
+    std::unique_ptr<MainWindow> window;
+};
+
+void tst_Avrdude::initTestCase()
+{
+    Q_INIT_RESOURCE(downloader);
+    removeStandIn();
+    QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("avrdude")).isEmpty(),
+        "Debian's avrdude is needed: tools/install-deps.sh installs it");
+    QVERIFY(writeFile(programFile(QStringLiteral("hex/ArvexFirmware.hex")),
+        readFile(QStringLiteral(ARVEX_FIRMWARE_HEX))));
+}
+
+void tst_Avrdude::cleanup()
+{
+    window.reset();
+    qunsetenv("ARVEX_BOARD_PORT");
+}
+
+void tst_Avrdude::runAuto(const QString &port)
+{
+    qputenv("ARVEX_BOARD_PORT", port.toLocal8Bit());
+    window = createWindow({ QStringLiteral("--auto") });
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(runFinished(window.get()));
+}
+
+void tst_Avrdude::portWithoutBoard()
+{
+    PseudoTerminal silentPort;
+    QVERIFY(!silentPort.name.isEmpty());
+    runAuto(silentPort.name);
+
+    const QString output = outputView(window.get())->toPlainText();
+    QVERIFY2(output.contains("Using Port                    : " + silentPort.name),
+        qPrintable(output.right(800)));
+    QVERIFY2(
+        output.contains("timeout communicating with programmer"), qPrintable(output.right(800)));
+    QCOMPARE(outputLines(window.get()).last(),
+        QStringLiteral("Download failed: avrdude finished with exit code 1."));
+}
+
+void tst_Avrdude::simulatedBoard_data()
+{
+    QTest::addColumn<bool>("faultyWrites");
+    QTest::addColumn<QString>("avrdudeReport");
+    QTest::addColumn<QString>("verdict");
+
+    QTest::newRow("sound board") << false << "16 bytes of flash verified"
+                                 << "Download succeeded: avrdude finished with exit code 0.";
+    QTest::newRow("faulty flash") << true << "device 0xa7 != input 0x27 at addr 0x0000"
+                                  << "Download failed: avrdude finished with exit code 1.";
+}
+
+void tst_Avrdude::simulatedBoard()
+{
+    QFETCH(bool, faultyWrites);
+    QFETCH(QString, avrdudeReport);
+    QFETCH(QString, verdict);
+
+    SimulatedBoard board;
+    QVERIFY(board.open());
+    board.setFaultyWrites(faultyWrites);
+    QSignalSpy unknownCommands(&board, &SimulatedBoard::unknownCommand);
+    runAuto(board.portName());
+
+    const QString output = outputView(window.get())->toPlainText();
+    QVERIFY2(output.contains("device signature = 0x1e9801"), qPrintable(output.right(800)));
+    QVERIFY2(output.contains(avrdudeReport), qPrintable(output.right(800)));
+    QCOMPARE(outputLines(window.get()).last(), verdict);
+    QCOMPARE(unknownCommands.count(), 0);
+
+    const QByteArray image = hexImage(readFile(QStringLiteral(ARVEX_FIRMWARE_HEX)));
+    QCOMPARE(image.size(), 16);
+    QCOMPARE(board.flash().left(image.size()) == image, !faultyWrites);
+    // No chip erase (-D): everything past the written page is still erased.
+    QCOMPARE(board.flash().mid(256), QByteArray(SimulatedBoard::flashSize - 256, char(0xFF)));
+}
+
+QTEST_MAIN(tst_Avrdude)
+#include "tst_avrdude.moc"
