@@ -1,31 +1,13 @@
 // Tests of the download utility running Debian's real avrdude: against a port where no board
 // answers, and against a simulated board with the wiring bootloader that takes the firmware.
 #include "downloadertesting.h"
+#include "heximage.h"
 #include "simulatedboard.h"
 
 #include <QStandardPaths>
 #include <QtTest>
 
 using namespace downloadertesting;
-
-namespace {
-// The bytes of an Intel hex file's data records, placed at their addresses from 0.
-QByteArray hexImage(const QByteArray &hexFile)
-{
-    QByteArray image;
-    for (const QByteArray &line : hexFile.split('\n')) {
-        const QByteArray record = QByteArray::fromHex(line.trimmed().mid(1));
-        if (record.size() < 5 || record.at(3) != 0)
-            continue;
-        const int address = quint8(record.at(1)) << 8 | quint8(record.at(2));
-        const int size = quint8(record.at(0));
-        if (image.size() < address + size)
-            image.append(address + size - image.size(), char(0xFF));
-        image.replace(address, size, record.mid(4, size));
-    }
-    return image;
-}
-} // namespace
 
 class tst_Avrdude : public QObject
 {
