@@ -316,6 +316,7 @@ void tst_DownloadUtil::autoStart()
 
 void tst_DownloadUtil::autoStartWithoutBoardWarnsBeforeWindowShows()
 {
+    // The test machine has no board attached; without ARVEX_BOARD_PORT no port matches.
     qunsetenv("ARVEX_BOARD_PORT");
     QVERIFY(writeFile(programFile(QStringLiteral("hex/ArvexFirmware.hex")),
         readFile(QStringLiteral(ARVEX_FIRMWARE_HEX))));
