@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -100,6 +101,7 @@ private slots:
     void shippedFile_data();
     void shippedFile();
     void userFolderCannotBeCreated();
+    void bothProgramsShareTheUserFolder();
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
@@ -254,6 +256,21 @@ void tst_FileLocations::userFolderCannotBeCreated()
     QCOMPARE(path, userFolder + '/' + appFile);
     QFile file(path);
     QVERIFY(!file.open(QIODevice::WriteOnly));
+}
+
+// The download utility must find the hex/ that the client's user folder holds.
+void tst_FileLocations::bothProgramsShareTheUserFolder()
+{
+    const QString previous = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("ArvexClient"));
+    const QString client = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString asClient = CFileLocations::userDataFolder();
+    QCoreApplication::setApplicationName(QStringLiteral("ArvexDownloadUtil"));
+    const QString asDownloader = CFileLocations::userDataFolder();
+    QCoreApplication::setApplicationName(previous);
+
+    QCOMPARE(asClient, client);
+    QCOMPARE(asDownloader, client);
 }
 
 QTEST_GUILESS_MAIN(tst_FileLocations)
