@@ -78,6 +78,7 @@ for needed in fonts-noto-cjk fonts-liberation; do
 done
 if [ -e "$program/ArvexDownloadUtil" ]; then
     depends_on avrdude
+    grep -qxF ./usr/bin/arvex-download-util <<<"$contents" || fail "no download utility launcher"
 fi
 while read -r library; do
     [ -e "$program/$library" ] && continue
