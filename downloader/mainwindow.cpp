@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 
 #include "boardport.h"
+#include "cfilelocations.h"
 #include "componentversion.h"
 
 #include <QAction>
@@ -194,8 +195,7 @@ void MainWindow::openFile()
 
     QString fileName;
     if (wasAutoMode) {
-        fileName
-            = QCoreApplication::applicationDirPath() + QStringLiteral("/hex/ArvexFirmware.hex");
+        fileName = CFileLocations::instance()->shippedFile(QStringLiteral("hex/ArvexFirmware.hex"));
     } else {
         fileName = QFileDialog::getOpenFileName(
             this, tr("Open hex file..."), QStringLiteral("./"), tr("Hex(*.hex)"));

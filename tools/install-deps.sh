@@ -9,6 +9,7 @@ packages=(
     libqcustomplot-dev libbenchmark-dev
     xvfb xauth imagemagick fonts-noto-cjk fonts-dejavu-core fonts-liberation
     avrdude
+    dpkg-dev xdotool
 )
 
 missing=()

@@ -1,5 +1,6 @@
 // The client's entry point: translation choice, then the main window.
 #include "app/mainwindow.h"
+#include "cfilelocations.h"
 #include "options/coptions.h"
 
 #include <QApplication>
@@ -12,11 +13,11 @@ QString translationFile(int language)
 {
     switch (language) {
     case 0:
-        return QStringLiteral("/file/language/English.qm");
+        return QStringLiteral("file/language/English.qm");
     case 1:
-        return QStringLiteral("/file/language/Chinese_cn.qm");
+        return QStringLiteral("file/language/Chinese_cn.qm");
     case 2:
-        return QStringLiteral("/file/language/Chinese_tw.qm");
+        return QStringLiteral("file/language/Chinese_tw.qm");
     default:
         return QString();
     }
@@ -34,7 +35,7 @@ int main(int argc, char *argv[])
     QTranslator translator;
     const QString file = translationFile(language);
     const bool loaded
-        = !file.isEmpty() && translator.load(QCoreApplication::applicationDirPath() + file);
+        = !file.isEmpty() && translator.load(CFileLocations::instance()->shippedFile(file));
     qDebug() << "Language load status:" << loaded;
     app.installTranslator(&translator);
 

@@ -1,9 +1,9 @@
-// COptions: the client's persistent settings, kept in four JSON files beside the program.
+// COptions: the client's persistent settings, kept in four JSON files in file/ and hex/.
 #include "options/coptions.h"
 
 #include "ArvexDll.h"
+#include "cfilelocations.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,10 +13,10 @@
 
 namespace {
 
-const char upgradeParamsPath[] = "%1/hex/UpgradeParams.json";
-const char appParamsPath[] = "%1/file/AppParams.json";
-const char jogParamsPath[] = "%1/file/JogParams.json";
-const char playbackParamsPath[] = "%1/file/PlaybackParams.json";
+const char upgradeParamsPath[] = "hex/UpgradeParams.json";
+const char appParamsPath[] = "file/AppParams.json";
+const char jogParamsPath[] = "file/JogParams.json";
+const char playbackParamsPath[] = "file/PlaybackParams.json";
 
 const QString upgradeKey = QStringLiteral("upgrade");
 const QString languageKey = QStringLiteral("language");
@@ -68,9 +68,9 @@ void floatsFromJson(const QJsonObject &object, const FloatKey<Group> (&keys)[Cou
         group.*key.member = float(object.value(QLatin1String(key.key)).toDouble(0));
 }
 
-QString paramsPath(const char *pathTemplate)
+QString paramsPath(const char *relativePath)
 {
-    return QString::fromLatin1(pathTemplate).arg(QCoreApplication::applicationDirPath());
+    return CFileLocations::instance()->writableFile(QString::fromLatin1(relativePath));
 }
 
 // QSaveFile writes a temporary file and renames it over the old one, so a crash or a full disk
@@ -83,11 +83,11 @@ bool commitJson(QSaveFile &file, const QJsonObject &object)
     return file.write(text) == text.size() && file.flush() && file.commit();
 }
 
-// The top-level object of the file at pathTemplate (empty if the text is not a JSON object).
+// The top-level object of the file at relativePath (empty if the text is not a JSON object).
 // A missing file is first created from `current`; nothing when it can be neither read nor made.
-std::optional<QJsonObject> readParamsFile(const char *pathTemplate, const QJsonObject &current)
+std::optional<QJsonObject> readParamsFile(const char *relativePath, const QJsonObject &current)
 {
-    const QString path = paramsPath(pathTemplate);
+    const QString path = paramsPath(relativePath);
     qDebug("%s", qUtf8Printable(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -103,9 +103,9 @@ std::optional<QJsonObject> readParamsFile(const char *pathTemplate, const QJsonO
     return QJsonDocument::fromJson(file.readAll()).object();
 }
 
-void writeParamsFile(const char *pathTemplate, const QJsonObject &object)
+void writeParamsFile(const char *relativePath, const QJsonObject &object)
 {
-    QSaveFile file(paramsPath(pathTemplate));
+    QSaveFile file(paramsPath(relativePath));
     if (!file.open(QIODevice::WriteOnly) || !commitJson(file, object))
         qCritical("Failed to open file!");
 }

@@ -1,4 +1,4 @@
-// COptions: the client's persistent settings, kept in four JSON files beside the program.
+// COptions: the client's persistent settings, kept in four JSON files in file/ and hex/.
 #pragma once
 
 #include "options/jogparams.h"

@@ -1,20 +1,20 @@
 // MainWindow: the playback points file slots.
 #include "app/mainwindow.h"
 
+#include "cfilelocations.h"
 #include "playback/cdefaultpointsfile.h"
 #include "playback/cplaybackmanager.h"
 #include "playback/cplaybacktableview.h"
 
 #include <QAbstractItemModel>
-#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
 CDefaultPointsFile *MainWindow::defaultPointsFile()
 {
     if (!pointsFile) {
-        pointsFile = new CDefaultPointsFile(QStringLiteral("%1/file/PlaybackPoints.xml")
-                                                .arg(QCoreApplication::applicationDirPath()),
+        pointsFile = new CDefaultPointsFile(
+            CFileLocations::instance()->writableFile(QStringLiteral("file/PlaybackPoints.xml")),
             this);
     }
     return pointsFile;

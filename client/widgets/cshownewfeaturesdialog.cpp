@@ -1,7 +1,8 @@
 // CShowNewFeaturesDialog: the firmware upgrade notice shown at start-up until the user upgrades.
 #include "widgets/cshownewfeaturesdialog.h"
 
-#include <QCoreApplication>
+#include "cfilelocations.h"
+
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +14,7 @@ namespace {
 // The notice text, or an empty one when the file is missing or unreadable.
 QString readNoticeFile()
 {
-    QFile file(QCoreApplication::applicationDirPath() + "/hex/ArvexFirmwareFeatures.html");
+    QFile file(CFileLocations::instance()->shippedFile("hex/ArvexFirmwareFeatures.html"));
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     // The text ends at the first zero byte, if any.

@@ -10,7 +10,7 @@ class CShowNewFeaturesDialog : public CDialog
     Q_OBJECT
 
 public:
-    // Loads the notice from hex/ArvexFirmwareFeatures.html beside the program, if it is there.
+    // Loads the notice from the shipped hex/ArvexFirmwareFeatures.html, if it is there.
     explicit CShowNewFeaturesDialog(QWidget *parent = nullptr);
 
 public slots:
