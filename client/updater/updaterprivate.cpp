@@ -82,7 +82,7 @@ void UpdaterPrivate::abortCheck(int maxDelay, bool async)
     process->terminate();
     if (async) {
         QProcess *aborted = process;
-        QTimer::singleShot(maxDelay, aborted, [aborted] {
+        QTimer::singleShot(maxDelay, Qt::PreciseTimer, aborted, [aborted] {
             if (aborted->state() != QProcess::NotRunning)
                 aborted->kill();
         });
