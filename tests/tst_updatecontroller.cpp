@@ -14,8 +14,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -51,16 +49,6 @@ bool progressDialogExists()
         if (qobject_cast<ProgressDialog *>(widget))
             return true;
     return false;
-}
-
-void clickCheckBox(QCheckBox *checkBox)
-{
-    QStyleOptionButton option;
-    option.initFrom(checkBox);
-    option.text = checkBox->text();
-    const QRect clickable
-        = checkBox->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, checkBox);
-    QTest::mouseClick(checkBox, Qt::LeftButton, Qt::NoModifier, clickable.center());
 }
 
 } // namespace

@@ -11,8 +11,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -35,17 +33,6 @@ void pressKey(QWidget *window, Qt::Key key)
     QVERIFY(QTest::qWaitForWindowActive(window));
     QVERIFY(QApplication::focusWidget());
     QTest::keyClick(QApplication::focusWidget(), key);
-}
-
-// Clicks where a person does: on the box and its text, not in the empty width of the widget.
-void clickCheckBox(QCheckBox *checkBox)
-{
-    QStyleOptionButton option;
-    option.initFrom(checkBox);
-    option.text = checkBox->text();
-    const QRect clickable
-        = checkBox->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, checkBox);
-    QTest::mouseClick(checkBox, Qt::LeftButton, Qt::NoModifier, clickable.center());
 }
 
 } // namespace

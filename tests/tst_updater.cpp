@@ -28,31 +28,18 @@ Updater::UpdateInfo update(const QString &name, const QString &version, quint64 
     return { name, QVersionNumber::fromString(version), size };
 }
 
-// An authoriser that records the elevated start instead of asking for rights.
-class RecordingAuthoriser : public UpdateKit::AdminAuthoriser
-{
-public:
-    RecordingAuthoriser(bool admin, QStringList *calls)
-        : admin(admin)
-        , calls(calls)
-    { }
-    bool hasAdminRights() override { return admin; }
-    bool executeAsAdmin(const QString &program, const QStringList &arguments) override
-    {
-        *calls << program << arguments;
-        return true;
-    }
-
-private:
-    const bool admin;
-    QStringList *calls;
-};
-
 // The real pkexec start of a user without administrator rights.
 class UserAuthorization : public UpdateKit::AdminAuthorization
 {
 public:
     bool hasAdminRights() override { return false; }
+};
+
+// The start of a process that already has administrator rights, whoever runs the tests.
+class AdministratorAuthorization : public UpdateKit::AdminAuthorization
+{
+public:
+    bool hasAdminRights() override { return true; }
 };
 
 // Runs the application's event loop once so that aboutToQuit is emitted as at a real quit.
@@ -92,8 +79,12 @@ private slots:
 
 private:
     QString recordFile() const { return QDir(programDir()).filePath("tool-run.txt"); }
+    QString pkexecRecordFile() const { return QDir(programDir()).filePath("pkexec-run.txt"); }
+    // Puts a pkexec first on the PATH that records its call and starts the program as asked.
+    void usePkexecStandIn();
     QByteArray originalPath;
     QTemporaryDir otherDir;
+    QTemporaryDir pkexecDir;
 };
 
 void tst_Updater::initTestCase()
@@ -110,6 +101,14 @@ void tst_Updater::init()
 {
     removeTool();
     QFile::remove(recordFile());
+    QFile::remove(pkexecRecordFile());
+}
+
+void tst_Updater::usePkexecStandIn()
+{
+    QVERIFY(writeScript(QDir(pkexecDir.path()).filePath("pkexec"),
+        recordingTool(pkexecRecordFile()) + "exec \"$@\"\n"));
+    qputenv("PATH", pkexecDir.path().toUtf8() + ':' + originalPath);
 }
 
 void tst_Updater::cleanup()
@@ -352,45 +351,51 @@ void tst_Updater::installRunAtQuit_data()
 {
     QTest::addColumn<int>("authoriser");
     QTest::addColumn<bool>("cancel");
-    QTest::addColumn<bool>("direct");
-    QTest::addColumn<bool>("elevated");
+    QTest::addColumn<bool>("toolRuns");
+    QTest::addColumn<bool>("throughPkexec");
 
-    enum { none, admin, user };
+    enum { none, administrator, user };
     QTest::newRow("without authoriser") << int(none) << false << true << false;
-    QTest::newRow("already administrator") << int(admin) << false << true << false;
-    QTest::newRow("needs elevation") << int(user) << false << false << true;
-    QTest::newRow("canceled") << int(none) << true << false << false;
+    QTest::newRow("already administrator") << int(administrator) << false << true << false;
+    QTest::newRow("needs elevation") << int(user) << false << true << true;
+    QTest::newRow("canceled") << int(user) << true << false << false;
 }
 
 void tst_Updater::installRunAtQuit()
 {
     QFETCH(int, authoriser);
     QFETCH(bool, cancel);
-    QFETCH(bool, direct);
-    QFETCH(bool, elevated);
+    QFETCH(bool, toolRuns);
+    QFETCH(bool, throughPkexec);
 
+    usePkexecStandIn();
     QVERIFY(installTool(recordingTool(recordFile())));
     // The run must not depend on the working directory.
     QDir::setCurrent(otherDir.path());
 
-    QStringList elevatedCalls;
+    UpdateKit::AdminAuthoriser *authorisers[]
+        = { nullptr, new AdministratorAuthorization, new UserAuthorization };
     Updater updater(QStringLiteral("maintenancetool"));
-    updater.runUpdaterOnExit({ "--updater", "two words" },
-        authoriser == 0 ? nullptr : new RecordingAuthoriser(authoriser == 1, &elevatedCalls));
+    updater.runUpdaterOnExit({ "--updater", "two words" }, authorisers[authoriser]);
+    for (int other = 0; other < 3; ++other)
+        if (other != authoriser)
+            delete authorisers[other];
     if (cancel)
         updater.cancelExitRun();
     quitApplication();
 
-    if (direct) {
+    const QStringList arguments { "--updater", "two words" };
+    if (toolRuns) {
         QTRY_VERIFY(QFile::exists(recordFile()));
         QCOMPARE(readLines(recordFile()),
-            (QStringList { QDir(programDir()).canonicalPath(), "--updater", "two words" }));
+            QStringList { QDir(programDir()).canonicalPath() } + arguments);
     } else {
         QTest::qWait(300);
         QVERIFY(!QFile::exists(recordFile()));
     }
-    QCOMPARE(elevatedCalls,
-        (elevated ? QStringList { toolFilePath(), "--updater", "two words" } : QStringList()));
+    QCOMPARE(QFile::exists(pkexecRecordFile()), throughPkexec);
+    if (throughPkexec)
+        QCOMPARE(readLines(pkexecRecordFile()).mid(1), QStringList { toolFilePath() } + arguments);
 
     // A second quit of the same application does not start the tool again.
     QFile::remove(recordFile());
@@ -401,12 +406,7 @@ void tst_Updater::installRunAtQuit()
 
 void tst_Updater::elevatedStartThroughPkexec()
 {
-    QTemporaryDir binDir;
-    const QString pkexecRecord = QDir(programDir()).filePath("pkexec-run.txt");
-    QFile::remove(pkexecRecord);
-    QVERIFY(writeScript(
-        QDir(binDir.path()).filePath("pkexec"), recordingTool(pkexecRecord) + "exec \"$@\"\n"));
-    qputenv("PATH", binDir.path().toUtf8() + ':' + originalPath);
+    usePkexecStandIn();
     QVERIFY(installTool(recordingTool(recordFile())));
 
     // Quotes, blanks and a semicolon reach the tool untouched: no shell parses them.
@@ -414,9 +414,8 @@ void tst_Updater::elevatedStartThroughPkexec()
     UpdateKit::AdminAuthorization authorization;
     QVERIFY(authorization.executeAsAdmin(toolFilePath(), arguments));
     QTRY_VERIFY(QFile::exists(recordFile()));
-    QTRY_COMPARE(readLines(pkexecRecord).mid(1), QStringList { toolFilePath() } + arguments);
+    QTRY_COMPARE(readLines(pkexecRecordFile()).mid(1), QStringList { toolFilePath() } + arguments);
     QCOMPARE(readLines(recordFile()).mid(1), arguments);
-    QFile::remove(pkexecRecord);
 }
 
 void tst_Updater::noPkexecLogsFailedStart()

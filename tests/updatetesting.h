@@ -3,8 +3,12 @@
 #pragma once
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -71,6 +75,17 @@ inline QStringList readLines(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// Clicks where a person does: on the box and its text, not in the empty width of the widget.
+inline void clickCheckBox(QCheckBox *checkBox)
+{
+    QStyleOptionButton option;
+    option.initFrom(checkBox);
+    option.text = checkBox->text();
+    const QRect clickable
+        = checkBox->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, checkBox);
+    QTest::mouseClick(checkBox, Qt::LeftButton, Qt::NoModifier, clickable.center());
 }
 
 // Runs the action on the next visible modal widget of type T, as soon as it is shown. The
