@@ -4,6 +4,7 @@
 #include "mainwindowtesting.h"
 #include "updatetesting.h"
 
+#include "adminauthorization.h"
 #include "progressdialog.h"
 #include "updatecontroller.h"
 #include "updateinfodialog.h"
@@ -16,8 +17,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <unistd.h>
 
 using namespace updatetesting;
 using UpdateKit::ProgressDialog;
@@ -327,7 +326,7 @@ void tst_UpdateController::installChoices()
     QCOMPARE(
         readLines(recordFile()), (QStringList { QDir(programDir()).canonicalPath(), "--updater" }));
     // Elevation goes through pkexec unless the tests already run as root.
-    const bool throughPkexec = !untick && geteuid() != 0;
+    const bool throughPkexec = !untick && !UpdateKit::AdminAuthorization().hasAdminRights();
     QCOMPARE(QFile::exists(pkexecRecordFile()), throughPkexec);
     if (throughPkexec)
         QCOMPARE(

@@ -142,9 +142,10 @@ void tst_Updater::parseResult_data()
     QTest::newRow("end before start")
         << QByteArray("</updates><updates><update name=\"a\" version=\"1\" size=\"2\"/>")
         << Parsed::NoBlock << Updates();
+    static const char afterNul[]
+        = "junk\0<updates><update name=\"a\" version=\"1\" size=\"2\"/></updates>";
     QTest::newRow("block after a NUL byte")
-        << QByteArray("junk\0<updates><update name=\"a\" version=\"1\" size=\"2\"/></updates>", 70)
-        << Parsed::NoBlock << Updates();
+        << QByteArray(afterNul, sizeof(afterNul) - 1) << Parsed::NoBlock << Updates();
     QTest::newRow("bad size") << QByteArray(
         "<updates><update name=\"a\" version=\"1\" size=\"12kB\"/></updates>")
                               << Parsed::Invalid << Updates();
