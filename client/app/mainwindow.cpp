@@ -7,6 +7,8 @@
 
 #include "widgets/panelstyles.h"
 
+#include "updatecontroller.h"
+
 #include <QAction>
 #include <QCursor>
 #include <QGroupBox>
@@ -19,6 +21,11 @@
 MainWindow::MainWindow(QWidget *parent)
     : CWidget(parent)
 {
+    // The tool lies beside the program; the check is silent unless updates exist.
+    updateController = new UpdateKit::UpdateController(QStringLiteral("maintenancetool"), this);
+    updateController->setDetailedUpdateInfo(true);
+    updateController->start(UpdateKit::UpdateController::InfoLevel);
+
     setWindowTitle(
         QStringLiteral("Arvex Client v%1").arg(getComponentVersion(QStringLiteral("ArvexClient"))));
 
@@ -149,6 +156,7 @@ void MainWindow::createMenus()
     popupMenu->addSeparator();
     popupMenu->addAction(eegAct);
     popupMenu->addSeparator();
+    popupMenu->addAction(updateController->createUpdateAction(this));
     popupMenu->addAction(configLanguageAct);
     popupMenu->addAction(exitAct);
     popupMenu->setStyleSheet(QStringLiteral(

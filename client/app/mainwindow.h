@@ -13,6 +13,9 @@ class QAction;
 class QMenu;
 class QSignalMapper;
 class QTimer;
+namespace UpdateKit {
+class UpdateController;
+}
 
 class MainWindow : public CWidget
 {
@@ -87,6 +90,7 @@ private:
     QAction *eegAct = nullptr;
     QAction *configLanguageAct = nullptr;
     QMenu *popupMenu = nullptr;
+    UpdateKit::UpdateController *updateController = nullptr;
 
     QWidget *teachPanel = nullptr;
     QWidget *playbackPanel = nullptr;

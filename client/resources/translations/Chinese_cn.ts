@@ -621,4 +621,145 @@
         <translation>夹爪-</translation>
     </message>
 </context>
+<context>
+    <name>UpdateKit::ProgressDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>正在检查更新…</translation>
+    </message>
+    <message>
+        <source>Canceling update check…</source>
+        <translation>正在取消更新检查…</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateKit::UpdateController</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>Checks if new updates are available. You will be prompted before updates are installed.</source>
+        <translation>检查是否有可用的新更新。安装更新前会先征求您的同意。</translation>
+    </message>
+    <message>
+        <source>Do you want to check for updates now?</source>
+        <translation>现在检查更新吗？</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The program is already checking for updates!</source>
+        <translation>程序已在检查更新！</translation>
+    </message>
+    <message>
+        <source>Checking for updates was canceled!</source>
+        <translation>已取消检查更新！</translation>
+    </message>
+    <message>
+        <source>Install Updates</source>
+        <translation>安装更新</translation>
+    </message>
+    <message>
+        <source>New updates are available. The maintenance tool will be started to install those as soon as you close the application!</source>
+        <translation>有可用的新更新。关闭应用程序后将立即启动维护工具安装这些更新！</translation>
+    </message>
+    <message>
+        <source>The update process crashed!</source>
+        <translation>更新进程崩溃！</translation>
+    </message>
+    <message>
+        <source>The maintenance tool finished with exit code %1.</source>
+        <translation>维护工具已结束，退出代码为 %1。</translation>
+    </message>
+    <message>
+        <source>Checking for updates failed!</source>
+        <translation>检查更新失败！</translation>
+    </message>
+    <message>
+        <source>No new updates available!</source>
+        <translation>没有可用的新更新！</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateKit::UpdateInfoDialog</name>
+    <message>
+        <source>%L1 Bytes</source>
+        <translation>%L1 字节</translation>
+    </message>
+    <message>
+        <source>%L1 KiB</source>
+        <translation>%L1 KiB</translation>
+    </message>
+    <message>
+        <source>%L1 MiB</source>
+        <translation>%L1 MiB</translation>
+    </message>
+    <message>
+        <source>%L1 GiB</source>
+        <translation>%L1 GiB</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>Updates for %1 are available!</source>
+        <translation>%1 有可用的更新！</translation>
+    </message>
+    <message>
+        <source>There are new updates available! You can install them now or later.</source>
+        <translation>有可用的新更新！您可以现在安装，也可以稍后安装。</translation>
+    </message>
+    <message>
+        <source>Updates:</source>
+        <translation>更新：</translation>
+    </message>
+    <message>
+        <source>Component Name</source>
+        <translation>组件名称</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>Update Size</source>
+        <translation>更新大小</translation>
+    </message>
+    <message>
+        <source>Run with &amp;elevated rights</source>
+        <translation>以管理员权限运行(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Install later</source>
+        <translation>稍后安装</translation>
+    </message>
+    <message>
+        <source>Install On Exit</source>
+        <translation>退出时安装</translation>
+    </message>
+    <message>
+        <source>Install Now</source>
+        <translation>立即安装</translation>
+    </message>
+    <message>
+        <source>%1 v%2 — %3</source>
+        <translation>%1 v%2 — %3</translation>
+    </message>
+    <message>
+        <source>Close the application and install updates?</source>
+        <translation>关闭应用程序并安装更新吗？</translation>
+    </message>
+    <message>
+        <source>Updates will be installed on exit. The maintenance tool will be started as soon as you close the application!</source>
+        <translation>更新将在退出时安装。关闭应用程序后将立即启动维护工具！</translation>
+    </message>
+</context>
 </TS>

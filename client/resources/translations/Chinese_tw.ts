@@ -621,4 +621,145 @@
         <translation>夾爪-</translation>
     </message>
 </context>
+<context>
+    <name>UpdateKit::ProgressDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>檢查更新</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>正在檢查更新…</translation>
+    </message>
+    <message>
+        <source>Canceling update check…</source>
+        <translation>正在取消更新檢查…</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateKit::UpdateController</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>檢查更新</translation>
+    </message>
+    <message>
+        <source>Checks if new updates are available. You will be prompted before updates are installed.</source>
+        <translation>檢查是否有可用的新更新。安裝更新前會先徵求您的同意。</translation>
+    </message>
+    <message>
+        <source>Do you want to check for updates now?</source>
+        <translation>現在檢查更新嗎？</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The program is already checking for updates!</source>
+        <translation>程式已在檢查更新！</translation>
+    </message>
+    <message>
+        <source>Checking for updates was canceled!</source>
+        <translation>已取消檢查更新！</translation>
+    </message>
+    <message>
+        <source>Install Updates</source>
+        <translation>安裝更新</translation>
+    </message>
+    <message>
+        <source>New updates are available. The maintenance tool will be started to install those as soon as you close the application!</source>
+        <translation>有可用的新更新。關閉應用程式後將立即啟動維護工具安裝這些更新！</translation>
+    </message>
+    <message>
+        <source>The update process crashed!</source>
+        <translation>更新程序當機！</translation>
+    </message>
+    <message>
+        <source>The maintenance tool finished with exit code %1.</source>
+        <translation>維護工具已結束，結束代碼為 %1。</translation>
+    </message>
+    <message>
+        <source>Checking for updates failed!</source>
+        <translation>檢查更新失敗！</translation>
+    </message>
+    <message>
+        <source>No new updates available!</source>
+        <translation>沒有可用的新更新！</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateKit::UpdateInfoDialog</name>
+    <message>
+        <source>%L1 Bytes</source>
+        <translation>%L1 位元組</translation>
+    </message>
+    <message>
+        <source>%L1 KiB</source>
+        <translation>%L1 KiB</translation>
+    </message>
+    <message>
+        <source>%L1 MiB</source>
+        <translation>%L1 MiB</translation>
+    </message>
+    <message>
+        <source>%L1 GiB</source>
+        <translation>%L1 GiB</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>檢查更新</translation>
+    </message>
+    <message>
+        <source>Updates for %1 are available!</source>
+        <translation>%1 有可用的更新！</translation>
+    </message>
+    <message>
+        <source>There are new updates available! You can install them now or later.</source>
+        <translation>有可用的新更新！您可以現在安裝，也可以稍後安裝。</translation>
+    </message>
+    <message>
+        <source>Updates:</source>
+        <translation>更新：</translation>
+    </message>
+    <message>
+        <source>Component Name</source>
+        <translation>元件名稱</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>Update Size</source>
+        <translation>更新大小</translation>
+    </message>
+    <message>
+        <source>Run with &amp;elevated rights</source>
+        <translation>以系統管理員權限執行(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Install later</source>
+        <translation>稍後安裝</translation>
+    </message>
+    <message>
+        <source>Install On Exit</source>
+        <translation>結束時安裝</translation>
+    </message>
+    <message>
+        <source>Install Now</source>
+        <translation>立即安裝</translation>
+    </message>
+    <message>
+        <source>%1 v%2 — %3</source>
+        <translation>%1 v%2 — %3</translation>
+    </message>
+    <message>
+        <source>Close the application and install updates?</source>
+        <translation>關閉應用程式並安裝更新嗎？</translation>
+    </message>
+    <message>
+        <source>Updates will be installed on exit. The maintenance tool will be started as soon as you close the application!</source>
+        <translation>更新將在結束時安裝。關閉應用程式後將立即啟動維護工具！</translation>
+    </message>
+</context>
 </TS>

@@ -621,4 +621,145 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>UpdateKit::ProgressDialog</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canceling update check…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdateKit::UpdateController</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checks if new updates are available. You will be prompted before updates are installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to check for updates now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program is already checking for updates!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking for updates was canceled!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install Updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New updates are available. The maintenance tool will be started to install those as soon as you close the application!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update process crashed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The maintenance tool finished with exit code %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking for updates failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No new updates available!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdateKit::UpdateInfoDialog</name>
+    <message>
+        <source>%L1 Bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%L1 KiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%L1 MiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%L1 GiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updates for %1 are available!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are new updates available! You can install them now or later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updates:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Component Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run with &amp;elevated rights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install On Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 v%2 — %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the application and install updates?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updates will be installed on exit. The maintenance tool will be started as soon as you close the application!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

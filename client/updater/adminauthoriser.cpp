@@ -1,0 +1,8 @@
+// AdminAuthoriser: how the install run is started with administrator rights.
+#include "adminauthoriser.h"
+
+namespace UpdateKit {
+
+AdminAuthoriser::~AdminAuthoriser() = default;
+
+} // namespace UpdateKit

@@ -1,0 +1,468 @@
+// Tests of the update check's tool runs: the answer's parser, the tool's end-of-run paths, abort,
+// the install run at quit and the elevated start.
+#include "updatetesting.h"
+
+#include "adminauthorization.h"
+#include "invalidxmlexception.h"
+#include "noupdatesxmlexception.h"
+#include "updater.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+
+using namespace updatetesting;
+using UpdateKit::Updater;
+using Updates = QList<Updater::UpdateInfo>;
+
+namespace {
+
+enum class Parsed { Updates, NoBlock, Invalid };
+
+Updater::UpdateInfo update(const QString &name, const QString &version, quint64 size)
+{
+    return { name, QVersionNumber::fromString(version), size };
+}
+
+// The real pkexec start of a user without administrator rights.
+class UserAuthorization : public UpdateKit::AdminAuthorization
+{
+public:
+    bool hasAdminRights() override { return false; }
+};
+
+// The start of a process that already has administrator rights, whoever runs the tests.
+class AdministratorAuthorization : public UpdateKit::AdminAuthorization
+{
+public:
+    bool hasAdminRights() override { return true; }
+};
+
+// Runs the application's event loop once so that aboutToQuit is emitted as at a real quit.
+void quitApplication()
+{
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Parsed)
+
+class tst_Updater : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void parseResult_data();
+    void parseResult();
+    void toolRuns_data();
+    void toolRuns();
+    void toolComesFromTheProgramFolder();
+    void secondCheckWhileRunningIsRefused();
+    void abortHangingTool_data();
+    void abortHangingTool();
+    void destroyingKillsRunningTool();
+    void installRunAtQuit_data();
+    void installRunAtQuit();
+    void elevatedStartThroughPkexec();
+    void noPkexecLogsFailedStart();
+    void parameterString_data();
+    void parameterString();
+
+private:
+    QString recordFile() const { return QDir(programDir()).filePath("tool-run.txt"); }
+    QString pkexecRecordFile() const { return QDir(programDir()).filePath("pkexec-run.txt"); }
+    // Puts a pkexec first on the PATH that records its call and starts the program as asked.
+    void usePkexecStandIn();
+    QByteArray originalPath;
+    QTemporaryDir otherDir;
+    QTemporaryDir pkexecDir;
+};
+
+void tst_Updater::initTestCase()
+{
+#ifdef Q_OS_WIN
+    QSKIP("The stand-in tools are shell scripts");
+#endif
+    qRegisterMetaType<Updates>();
+    originalPath = qgetenv("PATH");
+    QVERIFY(otherDir.isValid());
+}
+
+void tst_Updater::init()
+{
+    removeTool();
+    QFile::remove(recordFile());
+    QFile::remove(pkexecRecordFile());
+}
+
+void tst_Updater::usePkexecStandIn()
+{
+    QVERIFY(writeScript(QDir(pkexecDir.path()).filePath("pkexec"),
+        recordingTool(pkexecRecordFile()) + "exec \"$@\"\n"));
+    qputenv("PATH", pkexecDir.path().toUtf8() + ':' + originalPath);
+}
+
+void tst_Updater::cleanup()
+{
+    removeTool();
+    qputenv("PATH", originalPath);
+    QDir::setCurrent(programDir());
+}
+
+void tst_Updater::parseResult_data()
+{
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<Parsed>("parsed");
+    QTest::addColumn<Updates>("updates");
+
+    QTest::newRow("text around one update")
+        << QByteArray("Checking...\n<updates>\n  <update name=\"a\" version=\"1.2.0\" "
+                      "size=\"2048\"/>\n</updates>\nDone.\n")
+        << Parsed::Updates << Updates { update("a", "1.2.0", 2048) };
+    QTest::newRow("two updates in order")
+        << QByteArray("<updates><update name=\"b\" version=\"2\" size=\"1\"/>"
+                      "<update name=\"a\" version=\"1.0.1\" size=\"18446744073709551615\"/>"
+                      "</updates>")
+        << Parsed::Updates
+        << Updates { update("b", "2", 1), update("a", "1.0.1", 18446744073709551615ULL) };
+    QTest::newRow("zero updates") << QByteArray("<updates>\n</updates>") << Parsed::Updates
+                                  << Updates();
+    QTest::newRow("no block") << QByteArray("Nothing to update.\n") << Parsed::NoBlock << Updates();
+    QTest::newRow("no end") << QByteArray("<updates><update name=\"a\" version=\"1\" size=\"2\"/>")
+                            << Parsed::NoBlock << Updates();
+    QTest::newRow("end before start")
+        << QByteArray("</updates><updates><update name=\"a\" version=\"1\" size=\"2\"/>")
+        << Parsed::NoBlock << Updates();
+    static const char afterNul[]
+        = "junk\0<updates><update name=\"a\" version=\"1\" size=\"2\"/></updates>";
+    QTest::newRow("block after a NUL byte")
+        << QByteArray(afterNul, sizeof(afterNul) - 1) << Parsed::NoBlock << Updates();
+    QTest::newRow("bad size") << QByteArray(
+        "<updates><update name=\"a\" version=\"1\" size=\"12kB\"/></updates>")
+                              << Parsed::Invalid << Updates();
+    QTest::newRow("negative size")
+        << QByteArray("<updates><update name=\"a\" version=\"1\" size=\"-1\"/></updates>")
+        << Parsed::Invalid << Updates();
+    QTest::newRow("size beyond 64 bits") << QByteArray(
+        "<updates><update name=\"a\" version=\"1\" size=\"18446744073709551616\"/></updates>")
+                                         << Parsed::Invalid << Updates();
+    QTest::newRow("empty name") << QByteArray(
+        "<updates><update name=\"\" version=\"1\" size=\"2\"/></updates>")
+                                << Parsed::Invalid << Updates();
+    QTest::newRow("version without number")
+        << QByteArray("<updates><update name=\"a\" version=\"beta\" size=\"2\"/></updates>")
+        << Parsed::Invalid << Updates();
+    QTest::newRow("child element") << QByteArray(
+        "<updates><update name=\"a\" version=\"1\" size=\"2\"><note/></update></updates>")
+                                   << Parsed::Invalid << Updates();
+    QTest::newRow("other element")
+        << QByteArray("<updates><package name=\"a\" version=\"1\" size=\"2\"/></updates>")
+        << Parsed::Invalid << Updates();
+}
+
+void tst_Updater::parseResult()
+{
+    QFETCH(QByteArray, output);
+    QFETCH(Parsed, parsed);
+    QFETCH(Updates, updates);
+
+    switch (parsed) {
+    case Parsed::Updates:
+        QCOMPARE(Updater::parseResult(output), updates);
+        break;
+    case Parsed::NoBlock:
+        QVERIFY_EXCEPTION_THROWN(Updater::parseResult(output), UpdateKit::NoUpdatesXmlException);
+        break;
+    case Parsed::Invalid:
+        QVERIFY_EXCEPTION_THROWN(Updater::parseResult(output), UpdateKit::InvalidXmlException);
+        break;
+    }
+}
+
+void tst_Updater::toolRuns_data()
+{
+    QTest::addColumn<QByteArray>("tool");
+    QTest::addColumn<bool>("hasUpdates");
+    QTest::addColumn<bool>("hasError");
+    QTest::addColumn<bool>("normalExit");
+    QTest::addColumn<int>("errorCode");
+    QTest::addColumn<QByteArray>("errorLog");
+    QTest::addColumn<Updates>("updates");
+
+    QTest::newRow("text around one update")
+        << printingTool("Fetching meta information...\n<updates>\n<update name=\"a\" "
+                        "version=\"1.2.0\" size=\"2048\"/>\n</updates>\nDone.")
+        << true << false << true << 0 << QByteArray() << Updates { update("a", "1.2.0", 2048) };
+    QTest::newRow("no block") << printingTool("There are currently no updates available.") << false
+                              << false << true << 0 << QByteArray() << Updates();
+    QTest::newRow("updates without end")
+        << printingTool("<updates>\n<update name=\"a\" version=\"1.2.0\" size=\"2048\"/>") << false
+        << false << true << 0 << QByteArray() << Updates();
+    QTest::newRow("zero updates") << printingTool("<updates>\n</updates>") << false << false << true
+                                  << 0 << QByteArray() << Updates();
+    QTest::newRow("bad size") << printingTool(
+        "<updates><update name=\"a\" version=\"1\" size=\"big\"/></updates>")
+                              << false << true << true << 0
+                              << QByteArray(
+                                     "The found XML-part is not of a valid updates-XML-format")
+                              << Updates();
+    QTest::newRow("exit code not 0")
+        << printingTool("<updates><update name=\"a\" version=\"1\" size=\"2\"/></updates>", 3,
+               "Network is unreachable")
+        << false << true << true << 3 << QByteArray("Network is unreachable") << Updates();
+    QTest::newRow("crash") << QByteArray("kill -SEGV $$\n") << false << true << false
+                           << int(QProcess::Crashed) << QByteArray() << Updates();
+}
+
+void tst_Updater::toolRuns()
+{
+    QFETCH(QByteArray, tool);
+    QFETCH(bool, hasUpdates);
+    QFETCH(bool, hasError);
+    QFETCH(bool, normalExit);
+    QFETCH(int, errorCode);
+    QFETCH(QByteArray, errorLog);
+    QFETCH(Updates, updates);
+
+    QVERIFY(installTool(tool));
+    Updater updater(QStringLiteral("maintenancetool"));
+    QSignalSpy done(&updater, &Updater::checkUpdatesDone);
+    QSignalSpy running(&updater, &Updater::runningChanged);
+
+    QVERIFY(updater.checkForUpdates());
+    QVERIFY(updater.isRunning());
+    QVERIFY(done.wait(5000));
+    // A crash reports both an error and an end; the check still ends once.
+    QTest::qWait(100);
+    QCOMPARE(done.count(), 1);
+    QCOMPARE(done.at(0).at(0).toBool(), hasUpdates);
+    QCOMPARE(done.at(0).at(1).toBool(), hasError);
+    QCOMPARE(running.count(), 2);
+    QVERIFY(!updater.isRunning());
+    QCOMPARE(updater.exitedNormally(), normalExit);
+    QCOMPARE(updater.errorCode(), errorCode);
+    if (normalExit)
+        QCOMPARE(updater.errorLog(), errorLog);
+    else
+        QVERIFY(!updater.errorLog().isEmpty());
+    QCOMPARE(updater.updateInfo(), updates);
+}
+
+void tst_Updater::toolComesFromTheProgramFolder()
+{
+    // A tool in the working directory must not be the one that runs.
+    QVERIFY(writeScript(QDir(otherDir.path()).filePath("maintenancetool"),
+        printingTool("<updates><update name=\"wrong\" version=\"1\" size=\"1\"/></updates>")));
+    QDir::setCurrent(otherDir.path());
+    QVERIFY(installTool(recordingTool(recordFile())));
+
+    Updater updater(QStringLiteral("maintenancetool"));
+    QSignalSpy done(&updater, &Updater::checkUpdatesDone);
+    QVERIFY(updater.checkForUpdates());
+    QVERIFY(done.wait(5000));
+    QCOMPARE(done.at(0).at(0).toBool(), false);
+    QCOMPARE(readLines(recordFile()).mid(1), QStringList { "--checkupdates" });
+
+    // No tool at all: a start failure, which ends the check with an error.
+    removeTool();
+    QVERIFY(updater.checkForUpdates());
+    QVERIFY(done.wait(5000));
+    QCOMPARE(done.at(1).at(1).toBool(), true);
+    QVERIFY(!updater.exitedNormally());
+    QCOMPARE(updater.errorCode(), int(QProcess::FailedToStart));
+}
+
+void tst_Updater::secondCheckWhileRunningIsRefused()
+{
+    QVERIFY(installTool("exec sleep 1\n"));
+    Updater updater(QStringLiteral("maintenancetool"));
+    QSignalSpy done(&updater, &Updater::checkUpdatesDone);
+    QVERIFY(updater.checkForUpdates());
+    QVERIFY(!updater.checkForUpdates());
+    QVERIFY(done.wait(5000));
+    QCOMPARE(done.count(), 1);
+    QVERIFY(updater.checkForUpdates());
+    QVERIFY(done.wait(5000));
+}
+
+void tst_Updater::abortHangingTool_data()
+{
+    QTest::addColumn<QByteArray>("tool");
+    QTest::addColumn<int>("minimumMs");
+    QTest::addColumn<int>("maximumMs");
+
+    QTest::newRow("ends on terminate") << QByteArray("exec sleep 30\n") << 0 << 2500;
+    QTest::newRow("ignores terminate")
+        << QByteArray("trap '' TERM\nwhile :; do sleep 0.1; done\n") << 2900 << 6000;
+}
+
+void tst_Updater::abortHangingTool()
+{
+    QFETCH(QByteArray, tool);
+    QFETCH(int, minimumMs);
+    QFETCH(int, maximumMs);
+
+    QVERIFY(installTool(tool));
+    Updater updater(QStringLiteral("maintenancetool"));
+    QSignalSpy done(&updater, &Updater::checkUpdatesDone);
+    QVERIFY(updater.checkForUpdates());
+    QTest::qWait(300);
+    QVERIFY(done.isEmpty());
+
+    QElapsedTimer elapsed;
+    elapsed.start();
+    updater.abortUpdateCheck(3000, true);
+    QVERIFY(done.wait(10000));
+    QVERIFY2(elapsed.elapsed() >= minimumMs, qPrintable(QString::number(elapsed.elapsed())));
+    QVERIFY2(elapsed.elapsed() <= maximumMs, qPrintable(QString::number(elapsed.elapsed())));
+    QCOMPARE(done.at(0).at(0).toBool(), false);
+    QVERIFY(!updater.isRunning());
+}
+
+void tst_Updater::destroyingKillsRunningTool()
+{
+    const QString pidFile = QDir(programDir()).filePath("tool-pid.txt");
+    QVERIFY(installTool(
+        "echo $$ > '" + pidFile.toUtf8() + "'\ntrap '' TERM\nwhile :; do sleep 0.1; done\n"));
+    auto updater = std::make_unique<Updater>(QStringLiteral("maintenancetool"));
+    QVERIFY(updater->checkForUpdates());
+    QTRY_VERIFY(!readLines(pidFile).isEmpty());
+    const pid_t pid = readLines(pidFile).first().toInt();
+    QVERIFY(pid > 0);
+    QCOMPARE(::kill(pid, 0), 0);
+
+    QElapsedTimer elapsed;
+    elapsed.start();
+    updater.reset();
+    QVERIFY(elapsed.elapsed() < 1500);
+    QCOMPARE(::kill(pid, 0), -1);
+    QFile::remove(pidFile);
+}
+
+void tst_Updater::installRunAtQuit_data()
+{
+    QTest::addColumn<int>("authoriser");
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<bool>("toolRuns");
+    QTest::addColumn<bool>("throughPkexec");
+
+    enum { none, administrator, user };
+    QTest::newRow("without authoriser") << int(none) << false << true << false;
+    QTest::newRow("already administrator") << int(administrator) << false << true << false;
+    QTest::newRow("needs elevation") << int(user) << false << true << true;
+    QTest::newRow("canceled") << int(user) << true << false << false;
+}
+
+void tst_Updater::installRunAtQuit()
+{
+    QFETCH(int, authoriser);
+    QFETCH(bool, cancel);
+    QFETCH(bool, toolRuns);
+    QFETCH(bool, throughPkexec);
+
+    usePkexecStandIn();
+    QVERIFY(installTool(recordingTool(recordFile())));
+    // The run must not depend on the working directory.
+    QDir::setCurrent(otherDir.path());
+
+    UpdateKit::AdminAuthoriser *authorisers[]
+        = { nullptr, new AdministratorAuthorization, new UserAuthorization };
+    Updater updater(QStringLiteral("maintenancetool"));
+    updater.runUpdaterOnExit({ "--updater", "two words" }, authorisers[authoriser]);
+    for (int other = 0; other < 3; ++other)
+        if (other != authoriser)
+            delete authorisers[other];
+    if (cancel)
+        updater.cancelExitRun();
+    quitApplication();
+
+    const QStringList arguments { "--updater", "two words" };
+    if (toolRuns) {
+        QTRY_VERIFY(QFile::exists(recordFile()));
+        QCOMPARE(readLines(recordFile()),
+            QStringList { QDir(programDir()).canonicalPath() } + arguments);
+    } else {
+        QTest::qWait(300);
+        QVERIFY(!QFile::exists(recordFile()));
+    }
+    QCOMPARE(QFile::exists(pkexecRecordFile()), throughPkexec);
+    if (throughPkexec)
+        QCOMPARE(readLines(pkexecRecordFile()).mid(1), QStringList { toolFilePath() } + arguments);
+
+    // A second quit of the same application does not start the tool again.
+    QFile::remove(recordFile());
+    quitApplication();
+    QTest::qWait(200);
+    QVERIFY(!QFile::exists(recordFile()));
+}
+
+void tst_Updater::elevatedStartThroughPkexec()
+{
+    usePkexecStandIn();
+    QVERIFY(installTool(recordingTool(recordFile())));
+
+    // Quotes, blanks and a semicolon reach the tool untouched: no shell parses them.
+    const QStringList arguments { "--updater", "a \"b\"; c", "$HOME" };
+    UpdateKit::AdminAuthorization authorization;
+    QVERIFY(authorization.executeAsAdmin(toolFilePath(), arguments));
+    QTRY_VERIFY(QFile::exists(recordFile()));
+    QTRY_COMPARE(readLines(pkexecRecordFile()).mid(1), QStringList { toolFilePath() } + arguments);
+    QCOMPARE(readLines(recordFile()).mid(1), arguments);
+}
+
+void tst_Updater::noPkexecLogsFailedStart()
+{
+    QTemporaryDir emptyDir;
+    qputenv("PATH", emptyDir.path().toUtf8());
+    QVERIFY(installTool(recordingTool(recordFile())));
+    QVERIFY(!UpdateKit::AdminAuthorization().executeAsAdmin(toolFilePath(), { "--updater" }));
+
+    Updater updater(QStringLiteral("maintenancetool"));
+    updater.runUpdaterOnExit(new UserAuthorization);
+    QTest::ignoreMessage(QtWarningMsg,
+        qPrintable(QStringLiteral("Unable to start \"%1\" with arguments \"--updater\" as admin")
+                       .arg(toolFilePath())));
+    quitApplication();
+    QTest::qWait(200);
+    QVERIFY(!QFile::exists(recordFile()));
+}
+
+void tst_Updater::parameterString_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("parameters");
+
+    QTest::newRow("none") << QStringList() << QString();
+    QTest::newRow("plain") << QStringList { "--updater", "x" } << R"( --updater x)";
+    QTest::newRow("blank") << QStringList { "two words" } << R"( "two words")";
+    QTest::newRow("tab") << QStringList { "a\tb" } << " \"a\tb\"";
+    QTest::newRow("empty") << QStringList { "" } << R"( "")";
+    QTest::newRow("embedded quote") << QStringList { R"(say "hi")" } << R"( "say \"hi\"")";
+    QTest::newRow("quote without blank") << QStringList { R"(a"b)" } << R"( a\"b)";
+    QTest::newRow("backslash before quote") << QStringList { R"(a\"b)" } << R"( a\\\"b)";
+    QTest::newRow("two backslashes before quote") << QStringList { R"(a\\"b)" } << R"( a\\\\\"b)";
+    QTest::newRow("trailing backslash with blank")
+        << QStringList { R"(C:\Program Files\)" } << R"( "C:\Program Files"\)";
+    QTest::newRow("trailing backslashes without blank")
+        << QStringList { R"(C:\dir\\)" } << R"( C:\dir\\)";
+    QTest::newRow("inner backslashes") << QStringList { R"(C:\a b\c)" } << R"( "C:\a b\c")";
+}
+
+void tst_Updater::parameterString()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, parameters);
+    QCOMPARE(UpdateKit::AdminAuthorization::parameterString(arguments), parameters);
+}
+
+QTEST_MAIN(tst_Updater)
+#include "tst_updater.moc"

@@ -1,0 +1,110 @@
+// Shared set-up for the update tests: stand-in maintenance tools beside the test program, and
+// answering the modal dialogs that the update flow opens.
+#pragma once
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+namespace updatetesting {
+
+inline QString programDir()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+inline QString toolFilePath()
+{
+#ifdef Q_OS_WIN
+    return QDir(programDir()).filePath(QStringLiteral("maintenancetool.exe"));
+#else
+    return QDir(programDir()).filePath(QStringLiteral("maintenancetool"));
+#endif
+}
+
+// Writes an executable shell script.
+inline bool writeScript(const QString &path, const QByteArray &body)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    file.write("#!/bin/sh\n" + body);
+    file.close();
+    return file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
+        | QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::ExeGroup);
+}
+
+inline bool installTool(const QByteArray &body)
+{
+    return writeScript(toolFilePath(), body);
+}
+
+inline void removeTool()
+{
+    QFile::remove(toolFilePath());
+}
+
+// A tool that prints the output and exits with the code; stderr gets the error text.
+inline QByteArray printingTool(
+    const QByteArray &output, int exitCode = 0, const QByteArray &errorText = QByteArray())
+{
+    QByteArray body = "cat <<'END_OF_OUTPUT'\n" + output + "\nEND_OF_OUTPUT\n";
+    if (!errorText.isEmpty())
+        body += "printf '%s' '" + errorText + "' >&2\n";
+    return body + "exit " + QByteArray::number(exitCode) + "\n";
+}
+
+// A tool that writes its working directory and then each argument, one a line, to the file.
+inline QByteArray recordingTool(const QString &recordFile)
+{
+    return "{ pwd; for argument in \"$@\"; do printf '%s\\n' \"$argument\"; done; } > '"
+        + recordFile.toUtf8() + "'\n";
+}
+
+inline QStringList readLines(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// Clicks where a person does: on the box and its text, not in the empty width of the widget.
+inline void clickCheckBox(QCheckBox *checkBox)
+{
+    QStyleOptionButton option;
+    option.initFrom(checkBox);
+    option.text = checkBox->text();
+    const QRect clickable
+        = checkBox->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, checkBox);
+    QTest::mouseClick(checkBox, Qt::LeftButton, Qt::NoModifier, clickable.center());
+}
+
+// Runs the action on the next visible modal widget of type T, as soon as it is shown. The
+// returned watcher stops looking when deleted.
+template <class T>
+QTimer *onNextModal(std::function<void(T *)> action)
+{
+    auto *watcher = new QTimer(qApp);
+    watcher->setInterval(10);
+    QObject::connect(watcher, &QTimer::timeout, watcher, [watcher, action] {
+        auto *modal = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!modal || !modal->isVisible())
+            return;
+        watcher->stop();
+        watcher->deleteLater();
+        action(modal);
+    });
+    watcher->start();
+    return watcher;
+}
+
+} // namespace updatetesting
