@@ -423,15 +423,8 @@ void tst_MainWindow::exitShortcutWithMenuClosed()
     auto window = createWindow();
     QVERIFY(waitUntilConnected(window.get()));
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    // The headless platform follows the Windows key scheme, which has no standard Quit key; give
-    // Exit the one Linux desktops show.
-    QAction *exitAct = action(window.get(), "E&xit");
-    if (exitAct->shortcut().isEmpty())
-        exitAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    const int quit = exitAct->shortcut()[0];
     QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
-    QTest::keyClick(target, Qt::Key(quit & ~Qt::KeyboardModifierMask),
-        Qt::KeyboardModifiers(quit & Qt::KeyboardModifierMask));
+    pressKeys(target, exitActionWithKey(window.get())->shortcut());
     QVERIFY(!window->isVisible());
 }
 
