@@ -8,6 +8,7 @@ packages=(
     qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools
     libqcustomplot-dev libbenchmark-dev
     xvfb xauth imagemagick fonts-noto-cjk fonts-dejavu-core fonts-liberation
+    qttranslations5-l10n
 )
 
 missing=()
