@@ -620,5 +620,10 @@
         <source>Gripper-</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The firmware download utility cannot be started:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
