@@ -143,7 +143,8 @@ void CDialog::focusFirstChild()
 
 bool CDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    return isUserInput(event->type()) && openDialogs().last() == this && isBehind(watched);
+    return isUserInput(event->type()) && !openDialogs().isEmpty() && openDialogs().last() == this
+        && isBehind(watched);
 }
 
 bool CDialog::isBehind(const QObject *receiver) const
