@@ -28,6 +28,7 @@ private slots:
     void nothingBehindTakesInput();
     void focusReturnsWhenTheDialogCloses();
     void topmostOfTwoDialogsTakesInput();
+    void noticeKeepsTheFocusWhileAnotherWindowIsActive();
 
 private:
     CDialog *open(const QString &dialog);
@@ -212,6 +213,28 @@ void tst_ModalDialogs::topmostOfTwoDialogsTakesInput()
     QTest::keyClick(keyTarget(), Qt::Key_Tab);
     QVERIFY(QApplication::focusWidget() != before);
     QVERIFY(lower->isAncestorOf(QApplication::focusWidget()));
+}
+
+void tst_ModalDialogs::noticeKeepsTheFocusWhileAnotherWindowIsActive()
+{
+    // The notice opens at start; the connection completes while the user is in another window.
+    COptions::instance()->setUpgrade(0);
+    auto started = std::make_unique<MainWindow>();
+    COptions::instance()->setUpgrade(1);
+    started->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(waitUntilConnected(started.get()));
+
+    started->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(started.get()));
+    auto *notice = started->findChild<CShowNewFeaturesDialog *>();
+    QVERIFY(notice && notice->isVisible());
+    QVERIFY(notice->isAncestorOf(QApplication::focusWidget()));
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(notice->isAncestorOf(QApplication::focusWidget()));
+    }
 }
 
 QTEST_MAIN(tst_ModalDialogs)

@@ -152,7 +152,9 @@ void MainWindow::secondDelayedInit()
 {
     setConnectedState(true);
     // The jog mode box takes the focus once the panels can have it, unless a dialog holds it.
-    if (!isAncestorOf(QApplication::focusWidget()))
+    // The window's own focus widget counts, also while another window is active.
+    const QWidget *focus = focusWidget();
+    if (!focus || !focus->isEnabled() || !focus->isVisible())
         teachPanel->findChild<QWidget *>(QStringLiteral("jogMode"))->setFocus();
     periodicTaskTimer->start();
     getPoseTimer->start();

@@ -99,7 +99,7 @@ void CDialog::showEvent(QShowEvent *event)
     openDialogs().append(this);
     qApp->installEventFilter(this);
     raise();
-    QWidget *focus = QApplication::focusWidget();
+    QWidget *focus = window()->focusWidget();
     if (!isAncestorOf(focus)) {
         focusBefore = focus;
         focusFirstChild();
@@ -119,7 +119,7 @@ void CDialog::release()
         return;
     qApp->removeEventFilter(this);
     // A window that is closing or being destroyed takes the focus with it.
-    QWidget *focus = QApplication::focusWidget();
+    QWidget *focus = window()->focusWidget();
     if (!window()->isVisible() || (focus && !isAncestorOf(focus)))
         return;
     CDialog *below = openDialogs().isEmpty() ? nullptr : openDialogs().last();
@@ -136,7 +136,7 @@ void CDialog::release()
 
 void CDialog::focusFirstChild()
 {
-    QWidget *focus = QApplication::focusWidget();
+    QWidget *focus = window()->focusWidget();
     if (!focusNextPrevChild(true) && focus && !isAncestorOf(focus))
         focus->clearFocus();
 }
