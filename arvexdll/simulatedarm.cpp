@@ -347,17 +347,18 @@ std::optional<SimulatedArm::Move> SimulatedArm::planMove(const PlaybackPoint &po
     planned.gripper = std::clamp(finiteOr(point.gripper, gripper), -GripperLimit, GripperLimit);
     switch (point.motionStyle) {
     case 0: { // JUMP: up, across, down
+        // Where the full lift is out of reach, each vertical leg stops at the highest pose it
+        // can reach; the joint move between them stays within the joint limits.
         const double top
             = std::max(start.z, target.z) + std::max(finiteOr(playbackStatic.jumpHeight, 0), 0.0);
-        const CartesianPose lifted { start.x, start.y, top, start.rHead };
-        const CartesianPose above { target.x, target.y, top, target.rHead };
-        const std::optional<JointAngles> liftedJoints = ArmKinematics::inverse(lifted);
-        const std::optional<JointAngles> aboveJoints = ArmKinematics::inverse(above);
-        if (!liftedJoints || !aboveJoints || !reachable(start, lifted, jointAngles)
-            || !reachable(above, target, *aboveJoints))
-            return std::nullopt;
+        JointAngles liftedJoints = jointAngles;
+        const CartesianPose lifted = interpolate(start, { start.x, start.y, top, start.rHead },
+            reachableAlong(start, { start.x, start.y, top, start.rHead }, liftedJoints));
+        JointAngles aboveJoints = *targetJoints;
+        const CartesianPose above = interpolate(target, { target.x, target.y, top, target.rHead },
+            reachableAlong(target, { target.x, target.y, top, target.rHead }, aboveJoints));
         planned.segments = { straightSegment(start, lifted),
-            jointSegment(*liftedJoints, *aboveJoints), straightSegment(above, target) };
+            jointSegment(liftedJoints, aboveJoints), straightSegment(above, target) };
         break;
     }
     case 1: // MOVJ

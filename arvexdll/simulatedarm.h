@@ -14,7 +14,9 @@
 class SimulatedArm
 {
 public:
-    static constexpr int DefaultQueueCapacity = 32;
+    // A small controller buffers a couple of points; Stop then ends a run without the arm
+    // carrying on through a long queue.
+    static constexpr int DefaultQueueCapacity = 2;
     static constexpr double GripperLimit = 70.0;
 
     enum class Outcome { Done, Busy, Rejected };

@@ -67,6 +67,24 @@ inline QAction *action(const QWidget *window, const QString &text)
     return found == actions.end() ? nullptr : *found;
 }
 
+// The Exit action with a key to press: the headless platform follows the Windows key scheme,
+// which has no standard Quit key, so it gets the one Linux desktops show.
+inline QAction *exitActionWithKey(const QWidget *window)
+{
+    QAction *exitAct = action(window, QStringLiteral("E&xit"));
+    if (exitAct->shortcut().isEmpty())
+        exitAct->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    return exitAct;
+}
+
+// Presses a key sequence's first chord on `target` as a keyboard would.
+inline void pressKeys(QWidget *target, const QKeySequence &keys)
+{
+    const int chord = keys[0];
+    QTest::keyClick(target, Qt::Key(chord & ~Qt::KeyboardModifierMask),
+        Qt::KeyboardModifiers(chord & Qt::KeyboardModifierMask));
+}
+
 template <class T = QWidget>
 T *child(const QWidget *parent, const QString &objectName)
 {

@@ -115,6 +115,7 @@ private slots:
     void jogWaitsForTheQueue();
 
     void queueRefusesWhenFullAndDrains();
+    void queueHoldsTwoPointsByDefault();
     void moveReachesItsTarget_data();
     void moveReachesItsTarget();
     void moveTakesItsProfileTime_data();
@@ -122,6 +123,9 @@ private slots:
     void movlKeepsAStraightLine();
     void jumpLiftsByTheJumpHeight_data();
     void jumpLiftsByTheJumpHeight();
+    void jumpLiftStopsAtTheReach_data();
+    void jumpLiftStopsAtTheReach();
+    void jumpReachesEveryPointMovjReaches();
     void pointIsHeldForItsPauseTime();
     void unreachablePointIsSkipped_data();
     void unreachablePointIsSkipped();
@@ -440,6 +444,14 @@ void tst_ArvexSim::queueRefusesWhenFullAndDrains()
     QVERIFY(std::abs(readPose().x - 202) < 0.01);
 }
 
+void tst_ArvexSim::queueHoldsTwoPointsByDefault()
+{
+    QCOMPARE(offer(MOVJ, 200, 0, 0), 0);
+    QCOMPARE(offer(MOVJ, 200, 100, 0), 0);
+    QVERIFY(offer(MOVJ, 200, -100, 0) != 0);
+    QCOMPARE(arvexsim::queuedPoints(), 2);
+}
+
 void tst_ArvexSim::moveReachesItsTarget_data()
 {
     QTest::addColumn<int>("motionStyle");
@@ -561,6 +573,102 @@ void tst_ArvexSim::jumpLiftsByTheJumpHeight()
     QVERIFY(distanceBetween(cartesianOf(readPose()), { 200, -100, targetZ, 0 }) < 0.01);
 }
 
+// The highest z reachable straight above (x, y, z), found on a 0.01 mm grid without the
+// simulator's path search.
+double highestReachableAbove(double x, double y, double z, double rHead, double limit)
+{
+    double highest = z;
+    while (highest + 0.01 <= limit && ArmKinematics::inverse({ x, y, highest + 0.01, rHead }))
+        highest += 0.01;
+    return highest;
+}
+
+// Plays a JUMP from the current pose; returns the highest z passed and whether it ended at the
+// target without skipping it.
+bool playJump(const CartesianPose &target, double &highest)
+{
+    highest = readPose().z;
+    if (offer(JUMP, target.x, target.y, target.z, target.rHead) != 0)
+        return false;
+    while (arvexsim::queuedPoints() > 0) {
+        arvexsim::advance(0.005);
+        highest = std::max<double>(highest, readPose().z);
+    }
+    return arvexsim::skippedPoints().empty()
+        && distanceBetween(cartesianOf(readPose()), target) < 0.01;
+}
+
+void tst_ArvexSim::jumpLiftStopsAtTheReach_data()
+{
+    QTest::addColumn<QVector<float>>("start");
+    QTest::addColumn<QVector<float>>("target");
+    // Lifting 20 mm above 120 mm leaves the reach on both sides.
+    QTest::newRow("near the top") << QVector<float> { 185, 0, 120 }
+                                  << QVector<float> { 200, 0, 100 };
+    QTest::newRow("from near the top")
+        << QVector<float> { 200, 0, 100 } << QVector<float> { 185, 0, 120 };
+    QTest::newRow("down from near the top")
+        << QVector<float> { 185, 0, 120 } << QVector<float> { 250, 0, -40 };
+}
+
+void tst_ArvexSim::jumpLiftStopsAtTheReach()
+{
+    QFETCH(QVector<float>, start);
+    QFETCH(QVector<float>, target);
+    setPlaybackRates(200, 400, 20);
+    QCOMPARE(offer(MOVJ, start[0], start[1], start[2]), 0);
+    QVERIFY(runQueue());
+    const double top = std::max(start[2], target[2]) + 20.0;
+    QVERIFY(!ArmKinematics::inverse({ start[0], start[1], top, 0 })
+        || !ArmKinematics::inverse({ target[0], target[1], top, 0 }));
+
+    double highest = 0;
+    QVERIFY(playJump({ target[0], target[1], target[2], 0 }, highest));
+    const double expected = std::max(highestReachableAbove(start[0], start[1], start[2], 0, top),
+        highestReachableAbove(target[0], target[1], target[2], 0, top));
+    QVERIFY2(std::abs(highest - expected) < 0.02,
+        qPrintable(QStringLiteral("%1 %2").arg(highest).arg(expected)));
+}
+
+void tst_ArvexSim::jumpReachesEveryPointMovjReaches()
+{
+    const auto freshArm = [] {
+        arvexsim::reset();
+        QCOMPARE(ConnectArvex(), 0);
+        setPlaybackRates(1000, 4000, 50);
+    };
+    int reached = 0;
+    int outOfReach = 0;
+    for (float x = -300; x <= 300; x += 60)
+        for (float y = -270; y <= 270; y += 90)
+            for (float z = -120; z <= 120; z += 40) {
+                const CartesianPose target { x, y, z, 0 };
+                freshArm();
+                QCOMPARE(offer(MOVJ, x, y, z), 0);
+                QVERIFY(runQueue());
+                const bool movjReached = arvexsim::skippedPoints().empty();
+                QCOMPARE(movjReached, bool(ArmKinematics::inverse(target)));
+
+                freshArm();
+                const CartesianPose home = cartesianOf(readPose());
+                double highest = 0;
+                const bool jumpReached = playJump(target, highest);
+                const QString where = QStringLiteral("%1 %2 %3").arg(x).arg(y).arg(z);
+                QVERIFY2(jumpReached == movjReached, qPrintable(where));
+                if (!movjReached) {
+                    QCOMPARE(int(arvexsim::skippedPoints().size()), 1);
+                    ++outOfReach;
+                    continue;
+                }
+                // The tool passes at least as high as the higher end of the jump.
+                QVERIFY2(highest >= std::max(home.z, double(z)) - 0.01,
+                    qPrintable(where + QStringLiteral(": %1").arg(highest)));
+                ++reached;
+            }
+    QVERIFY(reached > 50);
+    QVERIFY(outOfReach > 50);
+}
+
 void tst_ArvexSim::pointIsHeldForItsPauseTime()
 {
     setPlaybackRates(1000, 10000);
@@ -589,8 +697,8 @@ void tst_ArvexSim::unreachablePointIsSkipped_data()
         << QVector<float> { 0, 250, 0 } << int(MOVJ) << QVector<float> { 400, 0, 0 };
     QTest::newRow("MOVL through the base axis")
         << QVector<float> { 0, 250, 0 } << int(MOVL) << QVector<float> { 0, -250, 0 };
-    QTest::newRow("JUMP over the top")
-        << QVector<float> { 185, 0, 120 } << int(JUMP) << QVector<float> { 200, 0, 100 };
+    QTest::newRow("JUMP beyond reach")
+        << QVector<float> { 0, 250, 0 } << int(JUMP) << QVector<float> { 330, 0, 0 };
     QTest::newRow("not a number") << QVector<float> { 0, 250, 0 } << int(MOVJ)
                                   << QVector<float> { NotANumber, 0, 0 };
     QTest::newRow("unknown motion style")
@@ -640,6 +748,7 @@ void tst_ArvexSim::refuseOffers()
 {
     QFETCH(int, refusals);
     QFETCH(QVector<int>, accepted);
+    arvexsim::setQueueCapacity(accepted.size());
     arvexsim::setRefuseOffers(refusals);
     QVector<int> results;
     for (int offerIndex = 0; offerIndex < accepted.size(); ++offerIndex)

@@ -5,6 +5,8 @@
 #include "widgets/cshowresultdialog.h"
 
 #include <QLabel>
+#include <QMessageBox>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -27,11 +29,17 @@ private slots:
     void poseFieldsFollowTheArm();
     void disconnectAndReconnect();
     void firmwareNoticeFollowsUpgradeFlag();
-    void upgradeStoresFlagOnlyWhenUtilityStarts();
+    void upgradeHandsOverToTheUtility();
+    void utilityThatCannotStartKeepsClient_data();
+    void utilityThatCannotStartKeepsClient();
+    void pendingRatioGoesOutBeforeDisconnect_data();
+    void pendingRatioGoesOutBeforeDisconnect();
+    void exitShortcutWithMenuClosed();
 
 private:
     CShowResultDialog *resultDialog(const MainWindow &window) const;
     QString dialogText(const QWidget *dialog) const;
+    QString utilityPath() const;
 };
 
 void tst_MainWindow::initTestCase()
@@ -279,33 +287,145 @@ void tst_MainWindow::firmwareNoticeFollowsUpgradeFlag()
     QVERIFY(!window.findChild<CShowNewFeaturesDialog *>());
 }
 
-void tst_MainWindow::upgradeStoresFlagOnlyWhenUtilityStarts()
+QString tst_MainWindow::utilityPath() const
 {
-    const QString utility
-        = QCoreApplication::applicationDirPath() + QStringLiteral("/ArvexDownloadUtil");
-    QFile::remove(utility);
-    COptions::instance()->setUpgrade(0);
-    {
-        auto window = createWindow();
-        QTest::ignoreMessage(
-            QtCriticalMsg, QRegularExpression(QStringLiteral("ArvexDownloadUtil")));
-        action(window.get(), "&Upgrade firmware")->trigger();
-        QVERIFY(!window->isVisible());
-        QCOMPARE(COptions::instance()->upgrade(), 0);
-        QCOMPARE(commandCalls().back().function, std::string("DisconnectArvex"));
-    }
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/ArvexDownloadUtil");
+}
 
-    QFile script(utility);
+void tst_MainWindow::upgradeHandsOverToTheUtility()
+{
+    // A stand-in utility that notes its arguments.
+    const QString argumentsFile = utilityPath() + QStringLiteral(".args");
+    QFile::remove(argumentsFile);
+    QFile script(utilityPath());
     QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\nexit 0\n");
+    script.write(QStringLiteral("#!/bin/sh\necho \"$@\" > '%1'\n").arg(argumentsFile).toUtf8());
     script.close();
     script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
-    {
-        auto window = createWindow();
-        action(window.get(), "&Upgrade firmware")->trigger();
-        QCOMPARE(COptions::instance()->upgrade(), 1);
+
+    COptions::instance()->setUpgrade(0);
+    auto window = createWindow();
+    QVERIFY(waitUntilConnected(window.get()));
+    action(window.get(), "&Upgrade firmware")->trigger();
+    QVERIFY(!window->isVisible());
+    QCOMPARE(COptions::instance()->upgrade(), 1);
+    QCOMPARE(arvexsim::calls().back().function, std::string("DisconnectArvex"));
+    const auto argumentsGiven = [&] {
+        QFile arguments(argumentsFile);
+        return arguments.open(QIODevice::ReadOnly) ? arguments.readAll().trimmed() : QByteArray();
+    };
+    QTRY_COMPARE(argumentsGiven(), QByteArray("--auto"));
+    QFile::remove(utilityPath());
+    QFile::remove(argumentsFile);
+}
+
+void tst_MainWindow::utilityThatCannotStartKeepsClient_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("executable");
+    QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("not executable") << QByteArray("#!/bin/sh\nexit 0\n") << false;
+    QTest::newRow("not a program") << QByteArray("neither a script nor a binary\n") << true;
+}
+
+void tst_MainWindow::utilityThatCannotStartKeepsClient()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, executable);
+    QFile::remove(utilityPath());
+    if (!content.isEmpty()) {
+        QFile file(utilityPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        if (executable)
+            file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
     }
-    QFile::remove(utility);
+
+    COptions::instance()->setUpgrade(0);
+    auto window = createWindow();
+    QVERIFY(waitUntilConnected(window.get()));
+    arvexsim::clearCalls();
+
+    // The user chooses "Upgrade my firmware" on the notice.
+    auto *notice = window->findChild<CShowNewFeaturesDialog *>();
+    QVERIFY(notice && notice->isVisible());
+    QPushButton *upgradeButton = nullptr;
+    for (QPushButton *button : notice->findChildren<QPushButton *>())
+        if (button->text() == QLatin1String("Upgrade my firmware"))
+            upgradeButton = button;
+    QVERIFY(upgradeButton);
+    QString shownText;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        shownText = box->text();
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    QTest::mouseClick(upgradeButton, Qt::LeftButton);
+
+    QVERIFY2(shownText.contains(QDir::toNativeSeparators(utilityPath())), qPrintable(shownText));
+    QVERIFY(window->isVisible());
+    QVERIFY(window->contentWidget()->isEnabled());
+    QVERIFY(action(window.get(), "&Disconnect")->isEnabled());
+    QVERIFY(commandCalls().empty());
+    QCOMPARE(COptions::instance()->upgrade(), 0);
+    QFile::remove(utilityPath());
+}
+
+void tst_MainWindow::pendingRatioGoesOutBeforeDisconnect_data()
+{
+    QTest::addColumn<int>("panelIndex");
+    QTest::addColumn<QString>("sliderName");
+    QTest::newRow("jog velocity") << 0 << "velocityRatio";
+    QTest::newRow("playback velocity") << 1 << "velocityRatio";
+    QTest::newRow("playback acceleration") << 1 << "accelerationRatio";
+}
+
+void tst_MainWindow::pendingRatioGoesOutBeforeDisconnect()
+{
+    QFETCH(int, panelIndex);
+    QFETCH(QString, sliderName);
+    auto window = createWindow();
+    QVERIFY(waitUntilConnected(window.get()));
+    auto *slider = child<QSlider>(panelOf(*window, panelIndex), sliderName);
+    const int before = slider->value();
+    // A click beside the handle moves it by a page, away from the nearer end.
+    const int clickX = before > 50 ? 2 : slider->width() - 2;
+    QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(clickX, slider->height() / 2));
+    QVERIFY(slider->value() != before);
+    arvexsim::clearCalls();
+
+    action(window.get(), "&Disconnect")->trigger();
+    QTest::qWait(700);
+    const std::vector<arvexsim::Call> calls = arvexsim::calls();
+    const QString function = panelIndex == 0 ? "SetJogDynamicParams" : "SetPlaybackDynamicParams";
+    QCOMPARE(functionNames(calls), QStringList({ function, "DisconnectArvex" }));
+    float sent = 0;
+    float stored = 0;
+    if (panelIndex == 0) {
+        sent = calls.front().as<JogDynamicParams>().velocityRatio;
+        stored = COptions::instance()->jogParams().velocityRatio;
+    } else {
+        const auto params = calls.front().as<PlaybackDynamicParams>();
+        const PlaybackParams storedParams = COptions::instance()->playbackParams();
+        const bool velocity = sliderName == QLatin1String("velocityRatio");
+        sent = velocity ? params.velocityRatio : params.accelerationRatio;
+        stored = velocity ? storedParams.velocityRatio : storedParams.accelerationRatio;
+    }
+    QCOMPARE(sent, float(slider->value()));
+    QCOMPARE(stored, float(slider->value()));
+}
+
+void tst_MainWindow::exitShortcutWithMenuClosed()
+{
+    auto window = createWindow();
+    QVERIFY(waitUntilConnected(window.get()));
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+    pressKeys(target, exitActionWithKey(window.get())->shortcut());
+    QVERIFY(!window->isVisible());
 }
 
 QTEST_MAIN(tst_MainWindow)

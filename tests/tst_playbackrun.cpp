@@ -26,6 +26,8 @@ private slots:
     void refusedPointOfferedAgain();
     void pauseHoldsPointsBackUntilResume();
     void stopWhilePausedEndsRun();
+    void stopWinsOverALaterClick_data();
+    void stopWinsOverALaterClick();
     void closingTheWindowEndsRun();
     void disconnectingEndsRun();
     void startFollowsLoopCountAndRows_data();
@@ -252,6 +254,31 @@ void tst_PlaybackRun::stopWhilePausedEndsRun()
     });
     QVERIFY(offeredPoints(true).empty());
     QCOMPARE(currentLoop(), QStringLiteral("0"));
+    QCOMPARE(button("startBtn")->text(), QStringLiteral("Start"));
+    QVERIFY(!button("stopBtn")->isEnabled());
+}
+
+void tst_PlaybackRun::stopWinsOverALaterClick_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::newRow("Stop, Pause") << QStringList { "stopBtn", "startBtn" };
+    QTest::newRow("Pause, Stop, Resume") << QStringList { "startBtn", "stopBtn", "startBtn" };
+    QTest::newRow("Stop, Pause, Resume") << QStringList { "stopBtn", "startBtn", "startBtn" };
+}
+
+void tst_PlaybackRun::stopWinsOverALaterClick()
+{
+    QFETCH(QStringList, clicks);
+    clickSave();
+    child<QLineEdit>(panel(), "loop")->setText(QStringLiteral("5"));
+    arvexsim::setRefuseOffers(-1);
+    // All clicks land within one wait of the run, before it looks at its state again.
+    QVERIFY(runEndsItself([&] {
+        for (const QString &name : clicks)
+            QTest::mouseClick(button(qPrintable(name)), Qt::LeftButton);
+        arvexsim::setRefuseOffers(0);
+    }));
+    QVERIFY(offeredPoints(true).empty());
     QCOMPARE(button("startBtn")->text(), QStringLiteral("Start"));
     QVERIFY(!button("stopBtn")->isEnabled());
 }

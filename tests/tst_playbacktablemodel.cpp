@@ -22,6 +22,8 @@ private slots:
     void modelSurvivesInsertRemoveReset();
     void numberEditor_data();
     void numberEditor();
+    void unfinishedNumberStoresZero_data();
+    void unfinishedNumberStoresZero();
     void choiceEditor_data();
     void choiceEditor();
 
@@ -30,20 +32,28 @@ private:
     QVariant stored(int column) const { return view->model()->data(cell(column), Qt::EditRole); }
     QWidget *openEditor(int column);
 
-    std::unique_ptr<CPlaybackTableView> view;
+    // The view and a field beside it, to which the focus can move.
+    std::unique_ptr<QWidget> window;
+    CPlaybackTableView *view = nullptr;
+    QLineEdit *elsewhere = nullptr;
 };
 
 void tst_PlaybackTableModel::init()
 {
-    view = std::make_unique<CPlaybackTableView>();
+    window = std::make_unique<QWidget>();
+    window->resize(1000, 300);
+    view = new CPlaybackTableView(window.get());
+    view->setGeometry(0, 0, 1000, 250);
+    elsewhere = new QLineEdit(window.get());
+    elsewhere->setGeometry(0, 260, 200, 30);
     view->setPoints({ PlaybackPoint { MOVJ, 1, 12.34f, -20.f, 50.f, -45.f, 0.f, 1.5f } });
-    view->show();
-    QVERIFY(QTest::qWaitForWindowActive(view.get()));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
 }
 
 void tst_PlaybackTableModel::cleanup()
 {
-    view.reset();
+    window.reset();
 }
 
 void tst_PlaybackTableModel::cellShowsDisplayDecimals_data()
@@ -134,16 +144,52 @@ void tst_PlaybackTableModel::numberEditor()
     QCOMPARE(editor->text(), view->model()->data(cell(column)).toString());
     QTest::keyClicks(editor, typed); // the shown text is selected, so typing replaces it
     QCOMPARE(editor->text(), kept);
-    if (editor->hasAcceptableInput()) {
-        QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_COMPARE(this->stored(column), QVariant(stored));
-        return;
-    }
-    // Return cannot finish it; the view writes it back as it stands when the current cell moves.
     QTest::keyClick(editor, Qt::Key_Return);
-    QVERIFY(editor->isVisible());
-    view->itemDelegateForColumn(column)->setModelData(editor, view->model(), cell(column));
-    QCOMPARE(this->stored(column), QVariant(stored));
+    QTRY_COMPARE(this->stored(column), QVariant(stored));
+}
+
+void tst_PlaybackTableModel::unfinishedNumberStoresZero_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("leaveMinus"); // else the text is emptied
+    QTest::addColumn<QString>("leaving");
+    QTest::addColumn<QString>("stored");
+
+    for (const char *leaving : { "Return", "Tab", "click on another cell", "focus elsewhere" }) {
+        const QString how = QString::fromLatin1(leaving);
+        QTest::addRow("x minus, %s", leaving) << 2 << true << how << "0.0";
+        QTest::addRow("z empty, %s", leaving) << 4 << false << how << "0.0";
+        QTest::addRow("rHead minus, %s", leaving) << 5 << true << how << "0.000";
+        QTest::addRow("pause time empty, %s", leaving) << 7 << false << how << "0.000";
+    }
+}
+
+void tst_PlaybackTableModel::unfinishedNumberStoresZero()
+{
+    QFETCH(int, column);
+    QFETCH(bool, leaveMinus);
+    QFETCH(QString, leaving);
+    QFETCH(QString, stored);
+
+    QVERIFY(openEditor(column));
+    if (leaveMinus)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Minus);
+    else
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    QCOMPARE(qobject_cast<QLineEdit *>(QApplication::focusWidget())->text(),
+        leaveMinus ? QString("-") : QString());
+
+    if (leaving == QLatin1String("Return"))
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    else if (leaving == QLatin1String("Tab"))
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    else if (leaving == QLatin1String("click on another cell"))
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+            view->visualRect(cell(column == 2 ? 3 : 2)).center());
+    else
+        QTest::mouseClick(elsewhere, Qt::LeftButton);
+    QTRY_COMPARE(this->stored(column), QVariant(stored));
+    QCOMPARE(view->model()->data(cell(column)).toString(), stored);
 }
 
 void tst_PlaybackTableModel::choiceEditor_data()

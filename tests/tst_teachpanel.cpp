@@ -4,9 +4,11 @@
 #include "widgets/ccombobox.h"
 
 #include <QFile>
+#include <QMenu>
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTimer>
 #include <QtTest>
 
 using namespace mainwindowtesting;
@@ -30,6 +32,8 @@ private slots:
     void jogButtonSendsCommand();
     void modeChangeWhileHeld();
     void endTypeAndPump();
+    void pumpButtonsShowOffAfterReconnect();
+    void focusStartsOnJogMode();
     void gripperButtons();
     void sliderDragSendsOnce();
     void spinBoxRange();
@@ -151,6 +155,40 @@ void tst_TeachPanel::endTypeAndPump()
     QTest::mouseClick(pumpOff, Qt::LeftButton);
     QCOMPARE(jogCommands().back().cmd, 10);
     QCOMPARE(int(jogCommands().size()), 2);
+}
+
+void tst_TeachPanel::pumpButtonsShowOffAfterReconnect()
+{
+    auto *pumpOn = child<QPushButton>(panel(), "pumpOnBtn");
+    auto *pumpOff = child<QPushButton>(panel(), "pumpOffBtn");
+    QTest::mouseClick(pumpOn, Qt::LeftButton);
+    QVERIFY(pumpOn->isChecked());
+
+    action(window.get(), "&Disconnect")->trigger();
+    action(window.get(), "&Connect")->trigger();
+    QVERIFY(waitUntilConnected(window.get()));
+    QCOMPARE(jogCommands().back().cmd, 10);
+    QVERIFY(pumpOff->isChecked());
+    QVERIFY(!pumpOn->isChecked());
+}
+
+void tst_TeachPanel::focusStartsOnJogMode()
+{
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(child<CComboBox>(panel(), "jogMode")->hasFocus());
+
+    // Space there neither opens the window's menu nor reaches the arm.
+    bool menuOpened = false;
+    QTimer::singleShot(200, this, [&] {
+        if (QWidget *popup = QApplication::activePopupWidget()) {
+            menuOpened = qobject_cast<QMenu *>(popup) != nullptr;
+            popup->close();
+        }
+    });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QTest::qWait(300);
+    QVERIFY(!menuOpened);
+    QVERIFY(jogCommands().empty());
 }
 
 void tst_TeachPanel::gripperButtons()

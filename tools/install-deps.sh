@@ -10,6 +10,7 @@ packages=(
     xvfb xauth imagemagick fonts-noto-cjk fonts-dejavu-core fonts-liberation
     avrdude
     dpkg-dev xdotool
+    qttranslations5-l10n
 )
 
 missing=()

@@ -1,4 +1,5 @@
 // The client's entry point: translation choice, then the main window.
+#include "app/clientlocale.h"
 #include "app/mainwindow.h"
 #include "cfilelocations.h"
 #include "options/coptions.h"
@@ -6,23 +7,6 @@
 #include <QApplication>
 #include <QDebug>
 #include <QTranslator>
-
-namespace {
-// The translation file of a language index, or empty for an unknown index.
-QString translationFile(int language)
-{
-    switch (language) {
-    case 0:
-        return QStringLiteral("file/language/English.qm");
-    case 1:
-        return QStringLiteral("file/language/Chinese_cn.qm");
-    case 2:
-        return QStringLiteral("file/language/Chinese_tw.qm");
-    default:
-        return QString();
-    }
-}
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -33,11 +17,15 @@ int main(int argc, char *argv[])
     qDebug() << "Language:" << language;
 
     QTranslator translator;
-    const QString file = translationFile(language);
+    const QString file = ClientLocale::translationFile(language);
     const bool loaded
         = !file.isEmpty() && translator.load(CFileLocations::instance()->shippedFile(file));
     qDebug() << "Language load status:" << loaded;
     app.installTranslator(&translator);
+    QTranslator qtTranslator;
+    if (ClientLocale::loadQtTranslation(&qtTranslator, language))
+        app.installTranslator(&qtTranslator);
+    ClientLocale::substituteMissingFonts();
 
     int result = 0;
     {

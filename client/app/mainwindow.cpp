@@ -37,6 +37,8 @@ MainWindow::MainWindow(QWidget *parent)
 
     createActions();
     createMenus();
+    // Shortcuts of actions work only where the actions are added, not just in the closed menu.
+    addActions(popupMenu->actions());
 
     teachPanel = new QWidget;
     teachPanel->setFixedSize(1280, 280);

@@ -72,12 +72,16 @@ private:
     CPlaybackTableView *playbackTableView() const;
     // Locks or unlocks the panels for a playback run.
     void setPlaybackRunning(bool running);
+    // Pause (1) or resume (0) the run, unless a stop was requested.
+    void requestPlaybackState(int state);
     // The actions that need a connected controller.
     QList<QAction *> controllerActions() const;
     // Lets the window and the busy dialog appear before ConnectArvex blocks the thread.
     void showBeforeBlocking(QWidget *busyDialog);
     // Moves actions and panels between the connected and the disconnected state.
     void setConnectedState(bool connected);
+    // Sends a ratio whose slider moved less than 500 ms ago, while the controller still listens.
+    void sendPendingRatios();
 
     QAction *exitAct = nullptr;
     QAction *connectAct = nullptr;

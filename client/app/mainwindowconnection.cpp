@@ -12,9 +12,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QDebug>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTimer>
 #include <QWindow>
 
@@ -148,6 +151,11 @@ void MainWindow::showBeforeBlocking(QWidget *busyDialog)
 void MainWindow::secondDelayedInit()
 {
     setConnectedState(true);
+    // The jog mode box takes the focus once the panels can have it, unless a dialog holds it.
+    // The window's own focus widget counts, also while another window is active.
+    const QWidget *focus = focusWidget();
+    if (!focus || !focus->isEnabled() || !focus->isVisible())
+        teachPanel->findChild<QWidget *>(QStringLiteral("jogMode"))->setFocus();
     periodicTaskTimer->start();
     getPoseTimer->start();
     SetCmdTimeout(3000);
@@ -156,6 +164,8 @@ void MainWindow::secondDelayedInit()
     CConfigPlaybackDialog().sendParams();
 
     onEndTypeChanged(0);
+    // The pump is switched off below; the buttons show it, whatever was checked before.
+    teachPanel->findChild<QPushButton *>(QStringLiteral("pumpOffBtn"))->setChecked(true);
     onGrabToggled(1);
     onJogVelocityRatioChanged();
     onPlaybackRatioChanged();
@@ -174,7 +184,20 @@ void MainWindow::disconnectArvex()
     setConnectedState(false);
     periodicTaskTimer->stop();
     getPoseTimer->stop();
+    sendPendingRatios();
     DisconnectArvex();
+}
+
+void MainWindow::sendPendingRatios()
+{
+    if (jogVelocityRatioTimer->isActive()) {
+        jogVelocityRatioTimer->stop();
+        onJogVelocityRatioChanged();
+    }
+    if (playbackRatioTimer->isActive()) {
+        playbackRatioTimer->stop();
+        onPlaybackRatioChanged();
+    }
 }
 
 void MainWindow::resetArvex()
@@ -217,18 +240,22 @@ void MainWindow::onGetPoseTimer()
 
 void MainWindow::upgradeArvex()
 {
-    DisconnectArvex();
-    close();
-
 #ifdef Q_OS_WIN
     const QString program = QStringLiteral("%1/ArvexDownloadUtil.exe");
 #else
     const QString program = QStringLiteral("%1/ArvexDownloadUtil");
 #endif
     const QString path = program.arg(QCoreApplication::applicationDirPath());
-    // The notice stays due until the utility really started.
-    if (QProcess::startDetached(path, { QStringLiteral("--auto") }))
-        COptions::instance()->setUpgrade(1);
-    else
-        qCritical() << "Failed to start the firmware download utility:" << path;
+    // Started before the controller is let go, so that a utility that cannot start leaves the
+    // client as it was. The utility takes far longer to reach the port than the disconnect.
+    if (!QProcess::startDetached(path, { QStringLiteral("--auto") })) {
+        QMessageBox::warning(this, tr("Warning"),
+            tr("The firmware download utility cannot be started:\n%1")
+                .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    if (disconnectAct->isEnabled())
+        disconnectArvex();
+    close();
+    COptions::instance()->setUpgrade(1);
 }

@@ -1,10 +1,10 @@
 // CLineEditTableDelegate: edits a number cell in a line edit restricted by a pattern.
 #include "playback/clineedittabledelegate.h"
 
+#include "playback/cnumbercellvalidator.h"
 #include "playback/playbackpoint.h"
 
 #include <QLineEdit>
-#include <QRegExpValidator>
 
 CLineEditTableDelegate::CLineEditTableDelegate(
     const QString &pattern, int decimals, QObject *parent)
@@ -17,7 +17,7 @@ QWidget *CLineEditTableDelegate::createEditor(
     QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const
 {
     auto *editor = new QLineEdit(parent);
-    editor->setValidator(new QRegExpValidator(QRegExp(pattern), editor));
+    editor->setValidator(new CNumberCellValidator(pattern, decimals, editor));
     return editor;
 }
 

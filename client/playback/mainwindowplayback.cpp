@@ -262,11 +262,18 @@ void MainWindow::onStartBtnClicked()
         onSendPlaybackTimer();
     } else if (text == tr("Pause")) {
         startBtn->setText(tr("Resume"));
-        playbackState = 1;
+        requestPlaybackState(1);
     } else if (text == tr("Resume")) {
         startBtn->setText(tr("Pause"));
-        playbackState = 0;
+        requestPlaybackState(0);
     }
+}
+
+void MainWindow::requestPlaybackState(int state)
+{
+    // Stop wins: a Pause or Resume clicked before the run has noticed it must not undo it.
+    if (playbackState != 2)
+        playbackState = state;
 }
 
 void MainWindow::onStopBtnClicked()

@@ -1,6 +1,7 @@
 // CDialog: the base of every dialog, a layer over the main window that dims what lies beneath.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QHBoxLayout;
@@ -14,6 +15,7 @@ class CDialog : public QWidget
 
 public:
     explicit CDialog(QWidget *parent = nullptr);
+    ~CDialog() override;
 
 signals:
     void accepted();
@@ -26,6 +28,12 @@ public slots:
     void done(int result);
 
 protected:
+    // A child widget is not made modal by Qt, so a shown dialog keeps the focus within itself and
+    // holds back input meant for the window behind it.
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
     // Centres a CWidget frame titled title on the layer, whose close button rejects, and returns
     // its content: a widget of contentSize below the title bar with a vertical layout and a white
     // ground. Children of the content make up the dialog.
@@ -39,4 +47,12 @@ protected:
 
 private:
     void closeAndHide();
+    // Stops holding back input and hands the focus back to where it was before the dialog.
+    void release();
+    // Whether input for `receiver` would reach the window that this dialog lies over.
+    bool isBehind(const QObject *receiver) const;
+    bool covers(const QWidget *widget) const;
+    void focusFirstChild();
+
+    QPointer<QWidget> focusBefore;
 };

@@ -88,6 +88,8 @@ QPushButton *CWidget::createTitleButton(const QString &imageName)
 {
     auto *button = new QPushButton(this);
     button->setFixedSize(42, 42);
+    // Clicked like a native title bar's buttons, never tabbed to: the focus belongs to the content.
+    button->setFocusPolicy(Qt::NoFocus);
     button->setStyleSheet(QString("QPushButton{border:none;image:url(:/images/%1_normal.png);}"
                                   "QPushButton:hover:pressed{border:none;image:url(:/images/"
                                   "%1_pressed.png);}"

@@ -91,7 +91,8 @@ void applyBlueComboBox(QComboBox *comboBox, int lineEditPixelSize)
     comboBox->setStyleSheet(
         QStringLiteral("QComboBox{border:none; background-color:#3B5B98; font:normal normal 16px "
                        "\"Arial\";}QComboBox::drop-down{subcontrol-origin:padding; "
-                       "subcontrol-position:top right; width:30px; border:none;}"));
+                       "subcontrol-position:top right; width:30px; border:none;}"
+                       "QComboBox:disabled{background-color:#EEF3F9; color:#A0A0A0;}"));
     comboBox->lineEdit()->setFont(arial(lineEditPixelSize));
     comboBox->lineEdit()->setStyleSheet(
         QStringLiteral("QLineEdit{background-color:#3B5B98; selection-background-color:#3B5B98; "

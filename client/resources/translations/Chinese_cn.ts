@@ -620,6 +620,12 @@
         <source>Gripper-</source>
         <translation>夹爪-</translation>
     </message>
+    <message>
+        <source>The firmware download utility cannot be started:
+%1</source>
+        <translation>无法启动固件下载工具：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>UpdateKit::ProgressDialog</name>

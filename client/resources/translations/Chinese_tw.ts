@@ -620,6 +620,12 @@
         <source>Gripper-</source>
         <translation>夾爪-</translation>
     </message>
+    <message>
+        <source>The firmware download utility cannot be started:
+%1</source>
+        <translation>無法啟動韌體下載工具：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>UpdateKit::ProgressDialog</name>

@@ -620,6 +620,11 @@
         <source>Gripper-</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The firmware download utility cannot be started:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UpdateKit::ProgressDialog</name>
