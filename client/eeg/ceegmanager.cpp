@@ -88,6 +88,8 @@ void CEEGManager::openPort(const QString &portName)
     connect(port, &QSerialPort::errorOccurred, this, &CEEGManager::onPortError);
     commandTimer = new QTimer(this);
     commandTimer->setSingleShot(true);
+    // A coarse timer may fire 5 % early, putting the last command near 8.7 s instead of 9.1 s.
+    commandTimer->setTimerType(Qt::PreciseTimer);
     connect(commandTimer, SIGNAL(timeout()), this, SLOT(onTimeout()));
     commandTimer->start(100);
 }
