@@ -4,12 +4,13 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QtGlobal>
 
+#ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
-
-#include <array>
+#endif
 
 namespace eegtesting {
 
@@ -40,6 +41,7 @@ inline QByteArray frame(int noise, int attention, int mediation, int length = 32
     return bytes;
 }
 
+#ifdef Q_OS_UNIX
 // The master side of a pseudo-terminal; the client opens the slave as its serial port.
 class PtyWriter
 {
@@ -84,5 +86,6 @@ private:
     int master = -1;
     QString name;
 };
+#endif
 
 } // namespace eegtesting
