@@ -94,7 +94,8 @@ void tst_EEGCurveDialog::dialogOverWindow()
     QCOMPARE(plot()->size(), QSize(800, 480));
     QCOMPARE(plot()->graphCount(), 3);
     const QStringList names { "Noise", "Attention", "Mediation" };
-    const QList<QColor> fills { QColor(245, 145, 138), QColor(145, 195, 138), QColor(145, 145, 238) };
+    const QList<QColor> fills { QColor(245, 145, 138), QColor(145, 195, 138),
+        QColor(145, 145, 238) };
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(plot()->graph(i)->name(), names.at(i));
         QCOMPARE(plot()->graph(i)->brush().color(), fills.at(i));

@@ -59,7 +59,8 @@ void tst_EEGManager::headsetPortIndex_data()
     QTest::newRow("contains CP210x") << QStringList { "ttyUSB", "My CP210x dongle" } << 1;
     QTest::newRow("lower case") << QStringList { "cp210x usb to uart bridge" } << -1;
     QTest::newRow("first of two") << QStringList { "Arduino Mega 2560", "X CP210x",
-        "Silicon Labs CP210x USB to UART Bridge" } << 1;
+        "Silicon Labs CP210x USB to UART Bridge" }
+                                  << 1;
 }
 
 void tst_EEGManager::headsetPortIndex()
@@ -110,8 +111,8 @@ void tst_EEGManager::receiverTurningEventLoopGetsNextFrames()
     QList<int> delivered;
     int depth = 0;
     int deepest = 0;
-    const auto connection = connect(CEEGManager::instance(), &CEEGManager::newFrame, this,
-        [&](CEEGManager::EEGData data) {
+    const auto connection = connect(
+        CEEGManager::instance(), &CEEGManager::newFrame, this, [&](CEEGManager::EEGData data) {
             ++depth;
             deepest = qMax(deepest, depth);
             delivered << data.attention;
@@ -162,7 +163,8 @@ void tst_EEGManager::unpluggedPortGoesQuiet()
     const double cpuUsed = threadCpuSeconds() - cpuBefore;
     qInstallMessageHandler(nullptr);
     // A port left open would wake the event loop on every pass; a quiet one sleeps in it.
-    QVERIFY2(cpuUsed < 0.25 * double(wall.elapsed()) / 1000.0, qPrintable(QString::number(cpuUsed)));
+    QVERIFY2(
+        cpuUsed < 0.25 * double(wall.elapsed()) / 1000.0, qPrintable(QString::number(cpuUsed)));
     QCOMPARE(warnings.size(), 1);
     QVERIFY(warnings.at(0).startsWith(QLatin1String("EEG headset port lost:")));
 }

@@ -91,8 +91,9 @@ void tst_EEGSim::highAttentionClicksStartWhileDialogOpen()
     QVERIFY(!arvexsim::callsOf("SetPlaybackBufferCmd").empty());
 
     // Closed again: no more clicks.
-    for (QPushButton *button :
-        window->findChild<CEEGCurveDialog *>()->findChild<CWidget *>()->findChildren<QPushButton *>())
+    for (QPushButton *button : window->findChild<CEEGCurveDialog *>()
+                                   ->findChild<CWidget *>()
+                                   ->findChildren<QPushButton *>())
         if (button->objectName().isEmpty())
             QTest::mouseClick(button, Qt::LeftButton);
     QTRY_VERIFY(!window->findChild<CEEGCurveDialog *>());

@@ -57,8 +57,8 @@ void CEEGCurveDialog::addGraph(const QColor &pen, const QString &name, const QCo
 void CEEGCurveDialog::onNewFrame(CEEGManager::EEGData eegData)
 {
     const double key = double(QDateTime::currentMSecsSinceEpoch()) / 1000.0;
-    const double values[] = { double(eegData.noise), double(eegData.attention),
-        double(eegData.mediation) };
+    const double values[]
+        = { double(eegData.noise), double(eegData.attention), double(eegData.mediation) };
     for (int i = 0; i < 3; ++i) {
         plot->graph(i)->addData(key, values[i]);
         plot->graph(i)->data()->removeBefore(key - shownSeconds);

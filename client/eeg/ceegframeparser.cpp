@@ -62,9 +62,9 @@ bool CEEGFrameParser::takeFrame(CEEGManager::EEGData *frame)
             return false;
         const quint8 *bytes = buffer.constData() + readPos;
         if (lcEEG().isDebugEnabled()) {
-            const QByteArray hex = QByteArray::fromRawData(reinterpret_cast<const char *>(bytes),
-                                       frameSize)
-                                       .toHex(' ')
+            const QByteArray hex
+                = QByteArray::fromRawData(reinterpret_cast<const char *>(bytes), frameSize)
+                      .toHex(' ')
                 + ' ';
             qCDebug(lcEEG).noquote() << hex;
         }

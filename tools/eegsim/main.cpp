@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -165,9 +166,12 @@ void answerCommands(int fd, std::string *pending)
         pending->clear();
 }
 
-int drift(int value, std::mt19937 &random)
+// A slow wave around a centre with a little jitter: values that wander like a person's focus
+// and sometimes, for attention, rise above 90.
+int drift(double seconds, double centre, double amplitude, double period, std::mt19937 &random)
 {
-    return std::clamp(value + int(random() % 11) - 5, 0, 100);
+    const double wave = centre + amplitude * std::sin(2.0 * M_PI * seconds / period);
+    return std::clamp(int(wave) + int(random() % 9) - 4, 0, 100);
 }
 
 timespec addSeconds(timespec time, double seconds)
@@ -218,8 +222,7 @@ int main(int argc, char **argv)
     std::fflush(stdout);
 
     std::mt19937 random(options.seed);
-    int attention = 50;
-    int meditation = 50;
+    long long frameCount = 0;
     std::string pending;
     timespec next {};
     ::clock_gettime(CLOCK_MONOTONIC, &next);
@@ -227,8 +230,8 @@ int main(int argc, char **argv)
         timespec now {};
         ::clock_gettime(CLOCK_MONOTONIC, &now);
         if (before(now, next)) {
-            const long long waitNs = (next.tv_sec - now.tv_sec) * 1000000000LL
-                + (next.tv_nsec - now.tv_nsec);
+            const long long waitNs
+                = (next.tv_sec - now.tv_sec) * 1000000000LL + (next.tv_nsec - now.tv_nsec);
             const timespec timeout { time_t(waitNs / 1000000000), long(waitNs % 1000000000) };
             pollfd readable { master, POLLIN, 0 };
             if (::ppoll(&readable, 1, &timeout, nullptr) > 0)
@@ -237,8 +240,9 @@ int main(int argc, char **argv)
         }
         next = addSeconds(next, 1.0 / options.rate);
 
-        attention = drift(attention, random);
-        meditation = drift(meditation, random);
+        const double seconds = double(frameCount++) / options.rate;
+        const int attention = drift(seconds, 60, 35, 40, random);
+        const int meditation = drift(seconds, 45, 20, 55, random);
         int noise = 0;
         if (options.noise >= 0)
             noise = options.noise;
