@@ -103,7 +103,7 @@ void CEEGManager::onPortError()
         return;
     if (!portFailureLogged) {
         portFailureLogged = true;
-        qWarning() << "EEG headset port lost:" << port->portName() << port->errorString();
+        qCritical() << "EEG headset port lost:" << port->portName() << port->errorString();
     }
     port->close();
 }
