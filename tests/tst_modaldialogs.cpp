@@ -178,13 +178,7 @@ void tst_ModalDialogs::focusReturnsWhenTheDialogCloses()
     QVERIFY(before && window->isAncestorOf(before));
     CDialog *opened = open(QStringLiteral("teach parameters"));
     QVERIFY(opened->isAncestorOf(QApplication::focusWidget()));
-    // The frame's close button, the only visible button of its title bar.
-    auto *frame = opened->findChild<CWidget *>();
-    QPushButton *closeBtn = nullptr;
-    for (QPushButton *button :
-        frame->findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly))
-        if (button->isVisible())
-            closeBtn = button;
+    auto *closeBtn = opened->findChild<QPushButton *>(QStringLiteral("closeBtn"));
     QVERIFY(closeBtn);
     QTest::mouseClick(closeBtn, Qt::LeftButton);
     QVERIFY(!opened->isVisible());

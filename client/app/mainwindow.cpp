@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 
 #include "componentversion.h"
+#include "eeg/ceegmanager.h"
 #include "options/coptions.h"
 #include "widgets/cshownewfeaturesdialog.h"
 
@@ -74,6 +75,10 @@ MainWindow::MainWindow(QWidget *parent)
 
     content->setEnabled(false);
 
+    CEEGManager::instance()->openHeadsetPort();
+    connect(CEEGManager::instance(), SIGNAL(newFrame(CEEGManager::EEGData)), this,
+        SLOT(onEEGNewFrame(CEEGManager::EEGData)));
+
     periodicTaskTimer = new QTimer(this);
     periodicTaskTimer->setInterval(0);
     connect(periodicTaskTimer, SIGNAL(timeout()), this, SLOT(onPeriodicTaskTimer()));
@@ -136,6 +141,7 @@ void MainWindow::createActions()
 
     eegAct = new QAction(tr("EEG..."), this);
     eegAct->setToolTip(tr("Show EEG curve dialog"));
+    connect(eegAct, SIGNAL(triggered()), this, SLOT(onEEGBtnClicked()));
 
     configLanguageAct = new QAction(tr("&Language..."), this);
     configLanguageAct->setToolTip(tr("Config the application language"));

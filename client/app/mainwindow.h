@@ -1,13 +1,16 @@
 // The client's main window: title bar and menu, the TEACH and PLAYBACK panels, the controller
 // connection and the timers that drive it. Its slots are implemented beside the feature they
-// belong to (client/app, client/teach, client/playback, client/options).
+// belong to (client/app, client/teach, client/playback, client/options, client/eeg).
 #pragma once
 
+#include "eeg/ceegmanager.h"
 #include "widgets/cwidget.h"
 
 #include <QList>
+#include <QPointer>
 
 class CDefaultPointsFile;
+class CEEGCurveDialog;
 class CPlaybackTableView;
 class QAction;
 class QMenu;
@@ -46,6 +49,9 @@ private slots:
     void onLaserToggled(bool checked);
     void onJogConfigBtnClicked();
     void onUserDefBtnClicked();
+    void onEEGBtnClicked();
+    void onEEGCurveDlgFinished();
+    void onEEGNewFrame(CEEGManager::EEGData eegData);
     void insertPlaybackRow();
     void onInsertActTriggered(int insertMode);
     void onPlaybackRatioChanged();
@@ -102,6 +108,8 @@ private:
 
     int playbackState = 0;
     QList<QWidget *> playbackLockedWidgets;
+    // The open EEG curve dialog, if any; it arms the attention rule.
+    QPointer<CEEGCurveDialog> eegCurveDlg;
 
     QTimer *jogVelocityRatioTimer = nullptr;
     QTimer *playbackRatioTimer = nullptr;

@@ -75,6 +75,7 @@ CWidget::CWidget(QWidget *parent)
     connect(minimumBtn, SIGNAL(clicked()), this, SLOT(showMinimized()));
 
     QPushButton *closeBtn = createTitleButton("closeBtn");
+    closeBtn->setObjectName("closeBtn");
     connect(closeBtn, SIGNAL(clicked()), this, SLOT(close()));
     connect(closeBtn, SIGNAL(clicked()), this, SIGNAL(closeBtnClicked()));
 

@@ -218,6 +218,13 @@
     </message>
 </context>
 <context>
+    <name>CEEGCurveDialog</name>
+    <message>
+        <source>EEG Curve</source>
+        <translation>腦電曲線</translation>
+    </message>
+</context>
+<context>
     <name>CPlaybackTableView</name>
     <message>
         <source>Warning</source>

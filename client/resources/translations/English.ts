@@ -218,6 +218,13 @@
     </message>
 </context>
 <context>
+    <name>CEEGCurveDialog</name>
+    <message>
+        <source>EEG Curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CPlaybackTableView</name>
     <message>
         <source>Warning</source>
