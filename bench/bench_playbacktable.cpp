@@ -134,8 +134,8 @@ const QVector<Operation> operations {
                 PlaybackPoints list;
                 table.view.getPoints(list);
                 if (list.size() != table.rowCount())
-                    qFatal("getPoints gave %d points of %d rows", int(list.size()),
-                        table.rowCount());
+                    qFatal(
+                        "getPoints gave %d points of %d rows", int(list.size()), table.rowCount());
             });
         },
         sameRows },
@@ -168,8 +168,7 @@ const QVector<Operation> operations {
     { "delete every other row (Delete)", onSelectedRows(2, "onRowsDeleteActivated"),
         [](int n) { return n / 2; } },
     { "cut all selected", onSelectedRows(1, "onRowsCutActivated"), [](int) { return 0; } },
-    { "cut every other row", onSelectedRows(2, "onRowsCutActivated"),
-        [](int n) { return n / 2; } },
+    { "cut every other row", onSelectedRows(2, "onRowsCutActivated"), [](int n) { return n / 2; } },
     { "copy all selected", onSelectedRows(1, "onRowsCopyActivated"), sameRows },
     { "paste n rows, nothing selected", pasteAllRows(-1), [](int n) { return 2 * n; } },
     { "paste n rows over row 0", pasteAllRows(0), sameRows },

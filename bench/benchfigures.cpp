@@ -27,8 +27,8 @@ double BenchFigures::median(const QString &operation, int size) const
 
 void BenchFigures::print() const
 {
-    std::printf("%-34s %9s %4s %12s %12s %8s\n", "operation", "size", "n", "min ms", "median ms",
-        "growth");
+    std::printf(
+        "%-34s %9s %4s %12s %12s %8s\n", "operation", "size", "n", "min ms", "median ms", "growth");
     QString previousOperation;
     double previousMedian = 0;
     int previousSize = 0;

@@ -79,6 +79,9 @@ private slots:
     void paste();
     void deleteKey_data();
     void deleteKey();
+    void removeRowsApart_data();
+    void removeRowsApart();
+    void setPointsInsertsOneBlock();
     void moveRow_data();
     void moveRow();
     void insertKeyDuplicatesShownValues();
@@ -341,6 +344,89 @@ void tst_PlaybackTableView::deleteKey()
     QTest::keyClick(view.get(), Qt::Key_Delete);
     QCOMPARE(xTexts(), remaining);
     QCOMPARE(selectedRows(), selectedAfter);
+}
+
+void tst_PlaybackTableView::removeRowsApart_data()
+{
+    QTest::addColumn<QList<int>>("clicks"); // the first plain, the others with Ctrl
+    QTest::addColumn<int>("key"); // Delete, or X for Ctrl+X
+    QTest::addColumn<QStringList>("remaining");
+    QTest::addColumn<QList<int>>("selectedAfter");
+    QTest::addColumn<int>("currentAfter");
+
+    QTest::newRow("delete 1, 3, 4")
+        << QList<int> { 1, 3, 4 } << int(Qt::Key_Delete)
+        << QStringList { "0.5", "20.5", "50.5", "60.5" } << QList<int> { 2 } << 2;
+    // Cut leaves no selection; the current cell goes where removing row by row takes it: to the
+    // nearest remaining row above, else below.
+    QTest::newRow("cut 1, 3, 4") << QList<int> { 1, 3, 4 } << int(Qt::Key_X)
+                                 << QStringList { "0.5", "20.5", "50.5", "60.5" } << QList<int> {}
+                                 << 1;
+    QTest::newRow("cut 3, 1, 0, current in the first rows")
+        << QList<int> { 3, 1, 0 } << int(Qt::Key_X)
+        << QStringList { "20.5", "40.5", "50.5", "60.5" } << QList<int> {} << 0;
+    QTest::newRow("cut 2, 5, current on a row that stays")
+        << QList<int> { 2, 5, 4, 4 } << int(Qt::Key_X)
+        << QStringList { "0.5", "10.5", "30.5", "40.5", "60.5" } << QList<int> {} << 3;
+    QTest::newRow("cut 0, 2, 4, 6, current on the last")
+        << QList<int> { 0, 2, 4, 6 } << int(Qt::Key_X) << QStringList { "10.5", "30.5", "50.5" }
+        << QList<int> {} << 2;
+}
+
+// Rows apart are removed in one pass; the rows that stay keep every cell as it was stored.
+void tst_PlaybackTableView::removeRowsApart()
+{
+    QFETCH(QList<int>, clicks);
+    QFETCH(int, key);
+    QFETCH(QStringList, remaining);
+    QFETCH(QList<int>, selectedAfter);
+    QFETCH(int, currentAfter);
+
+    view->setPoints(numberedPoints(7));
+    QAbstractItemModel *model = view->model();
+    model->setData(model->index(5, 7), QString("9.500")); // as the cell editor stores it
+    model->setData(model->index(6, 0), QVariant()); // as an unknown motion style leaves it
+    QMap<QString, QVariantList> storedByX;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        for (int column = 0; column < 8; ++column)
+            storedByX[shown(row, 2)] << model->data(model->index(row, column), Qt::EditRole);
+    }
+
+    clickRow(clicks.first());
+    for (int i = 1; i < clicks.size(); ++i)
+        clickRow(clicks.at(i), Qt::ControlModifier);
+    if (key == Qt::Key_Delete)
+        QTest::keyClick(view.get(), Qt::Key_Delete);
+    else
+        pressCtrl(key);
+
+    QCOMPARE(xTexts(), remaining);
+    QCOMPARE(selectedRows(), selectedAfter);
+    QCOMPARE(view->currentIndex().row(), currentAfter);
+    // Selecting a row makes its first cell current; otherwise the column stays.
+    QCOMPARE(view->currentIndex().column(), key == Qt::Key_Delete ? 0 : 3);
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QVariantList stored;
+        for (int column = 0; column < 8; ++column)
+            stored << model->data(model->index(row, column), Qt::EditRole);
+        QCOMPARE(stored, storedByX.value(shown(row, 2)));
+    }
+}
+
+// Views and the Start check hear of an import once, not once per row.
+void tst_PlaybackTableView::setPointsInsertsOneBlock()
+{
+    view->setPoints(numberedPoints(3));
+    QSignalSpy removed(view->model(), &QAbstractItemModel::rowsRemoved);
+    QSignalSpy inserted(view->model(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy changed(view->model(), &QAbstractItemModel::dataChanged);
+    view->setPoints(numberedPoints(5));
+    QCOMPARE(removed.size(), 1);
+    QCOMPARE(inserted.size(), 1);
+    QCOMPARE(inserted.first().at(2).toInt(), 4);
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(xTexts(), QStringList({ "0.5", "10.5", "20.5", "30.5", "40.5" }));
+    QCOMPARE(shown(4, 0) + shown(4, 1) + shown(4, 7), QString("MOVJfalse5.000"));
 }
 
 void tst_PlaybackTableView::moveRow_data()

@@ -56,6 +56,9 @@ private:
     bool isMultipleSelection() const;
     void showMultipleSelectionMessage();
     void removeSelectedRows(const QList<int> &ascendingRows);
+    // Where row lies once the rows are removed, or where the current cell of a removed row goes;
+    // -1 when no row is left for it.
+    int rowAfterRemoval(int row, const QList<int> &ascendingRows) const;
     void replaceRows(int firstRow, const QVector<QStringList> &rows);
     void moveRow(int from, int to);
 

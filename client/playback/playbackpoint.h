@@ -20,3 +20,7 @@ int motionStyleFromText(const QString &text);
 // A point's number from a cell, a field or a file: 0 when it is not a finite number, so that text
 // such as "nan", "inf" or "1e39" never sends the arm to an undefined place.
 float pointNumber(const QVariant &value);
+
+// The number that value shows with the given decimals (0 to 3) in fixed-point text, as reading
+// that text back gives it: the same float, without formatting and parsing text.
+float roundedAsShown(float value, int decimals);
