@@ -1,5 +1,5 @@
 // Row operations of the playback point table at 1,000, 10,000 and 100,000 rows, to read off their
-// growth. Usage: bench_playbacktable [repetitions [largest size]].
+// growth. Usage: bench_playbacktable [repetitions [largest size [operations whose name holds]]].
 #include "benchfigures.h"
 #include "playback/cplaybacktableview.h"
 
@@ -191,6 +191,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const int repetitions = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
     const int largest = argc > 2 ? atoi(argv[2]) : 100000;
+    const QString only = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     QVector<int> sizes;
     for (int size = 1000; size <= largest; size *= 10)
         sizes.append(size);
@@ -202,6 +203,8 @@ int main(int argc, char **argv)
         for (int s = 0; s < sizes.size(); ++s) {
             const int size = sizes.at((s + repetition) % sizes.size());
             for (const Operation &operation : operations) {
+                if (!QLatin1String(operation.name).contains(only))
+                    continue;
                 auto table = std::make_unique<Table>(size);
                 const std::function<void()> timed = operation.prepare(*table);
                 figures.time(QLatin1String(operation.name), size, timed);

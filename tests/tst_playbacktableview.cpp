@@ -82,6 +82,7 @@ private slots:
     void removeRowsApart_data();
     void removeRowsApart();
     void setPointsInsertsOneBlock();
+    void pointsFollowEveryEdit();
     void moveRow_data();
     void moveRow();
     void insertKeyDuplicatesShownValues();
@@ -427,6 +428,59 @@ void tst_PlaybackTableView::setPointsInsertsOneBlock()
     QCOMPARE(changed.size(), 1);
     QCOMPARE(xTexts(), QStringList({ "0.5", "10.5", "20.5", "30.5", "40.5" }));
     QCOMPARE(shown(4, 0) + shown(4, 1) + shown(4, 7), QString("MOVJfalse5.000"));
+}
+
+// getPoints keeps what it read until the table changes; whatever the change, it must give what
+// the cells show now.
+void tst_PlaybackTableView::pointsFollowEveryEdit()
+{
+    const auto readCells = [this] {
+        PlaybackPoints points;
+        PlaybackPoint point {};
+        for (int row = 0; row < view->model()->rowCount(); ++row) {
+            view->rowPoint(row, point);
+            points.append(point);
+        }
+        return points;
+    };
+    const auto compareWithCells = [&](const char *step) {
+        PlaybackPoints points;
+        view->getPoints(points);
+        const PlaybackPoints cells = readCells();
+        QStringList expected, actual;
+        for (const PlaybackPoint &point : cells)
+            expected << pointText(point);
+        for (const PlaybackPoint &point : points)
+            actual << pointText(point);
+        QVERIFY2(actual == expected, step);
+    };
+
+    PlaybackPoints points = numberedPoints(6);
+    points[3].motionStyle = 7;
+    points[4].x = NAN;
+    points[5].y = 12.25f;
+    view->setPoints(points);
+    compareWithCells("import");
+    QAbstractItemModel *model = view->model();
+    model->setData(model->index(1, 2), QString("77.7"));
+    compareWithCells("cell edited");
+    clickRow(2);
+    QTest::keyClick(view.get(), Qt::Key_Insert);
+    compareWithCells("row duplicated");
+    pressCtrl(Qt::Key_Up);
+    compareWithCells("row moved");
+    clickRow(0);
+    clickRow(4, Qt::ControlModifier);
+    QTest::keyClick(view.get(), Qt::Key_Delete);
+    compareWithCells("rows apart deleted");
+    view->clearSelection();
+    QApplication::clipboard()->setText("BAD\ttrue\t1.25\t2\t3\t4\t5\t6");
+    pressCtrl(Qt::Key_V);
+    compareWithCells("row pasted");
+    view->insertPoint(1, { MOVL, 1, 99, 0, 0, 0, 0, 0 });
+    compareWithCells("point recorded");
+    model->setData(model->index(0, 0), QString("JUMP"));
+    compareWithCells("motion style edited");
 }
 
 void tst_PlaybackTableView::moveRow_data()

@@ -1,6 +1,8 @@
 // CPlaybackTableModel: the eight-column point table, numbers shown with their column's decimals.
 #pragma once
 
+#include "playback/playbackpoint.h"
+
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 
@@ -34,6 +36,16 @@ public:
     // The number a number cell shows, as reading its text back would give it, without the text.
     float shownNumber(int row, int column) const;
 
+    // Reads the row as shown; an unknown motion style text leaves point.motionStyle as it is.
+    void readRow(int row, PlaybackPoint &point) const;
+    // Every row read as shown into one record, so that a row with an unknown motion style text
+    // repeats the previous row's (JUMP for row 0). Reading every cell of a large table costs far
+    // more than a run's offers, so the result is kept until the model changes.
+    const PlaybackPoints &shownPoints() const;
+    // Tells the model that its rows were just written from written, one point per row, so that
+    // shownPoints() needs no reading of the cells.
+    void setWrittenPoints(const PlaybackPoints &written);
+
     // Inserts count rows at row and runs fill, which writes their cells. Views hear of one
     // insertion and one change of the whole block instead of a change per cell, which keeps
     // large tables linear.
@@ -53,4 +65,11 @@ public:
     // Removes the rows (ascending, distinct) in one pass. Rows apart would each cost a pass over
     // the model and its views; instead the rows from the first removed one on are rebuilt once.
     void removeRowList(const QList<int> &ascendingRows);
+
+private slots:
+    void forgetShownPoints();
+
+private:
+    mutable PlaybackPoints knownShownPoints;
+    mutable bool shownPointsKnown = false;
 };

@@ -129,16 +129,7 @@ void CPlaybackTableView::setRowPoint(int row, const PlaybackPoint &point)
 
 void CPlaybackTableView::rowPoint(int row, PlaybackPoint &point) const
 {
-    // Columns 0 and 1 show what they hold; the numbers as their texts would read back.
-    const int motionStyle
-        = motionStyleFromText(tableModel->storedValue(row, MotionStyleColumn).toString());
-    if (motionStyle >= 0)
-        point.motionStyle = uint8_t(motionStyle);
-    point.isGrab = tableModel->storedValue(row, IsGrabColumn).toBool() ? 1 : 0;
-    float *const values[]
-        = { &point.x, &point.y, &point.z, &point.rHead, &point.gripper, &point.pauseTime };
-    for (int i = 0; i < ColumnCount - XColumn; ++i)
-        *values[i] = tableModel->shownNumber(row, XColumn + i);
+    tableModel->readRow(row, point);
 }
 
 void CPlaybackTableView::setPoints(const PlaybackPoints &points)
@@ -148,18 +139,13 @@ void CPlaybackTableView::setPoints(const PlaybackPoints &points)
         for (int row = 0; row < points.size(); ++row)
             setRowPoint(row, points.at(row));
     });
+    tableModel->setWrittenPoints(points);
     scrollToTop();
 }
 
 void CPlaybackTableView::getPoints(PlaybackPoints &points) const
 {
-    PlaybackPoint point {};
-    const int rowCount = tableModel->rowCount();
-    points.reserve(points.size() + rowCount);
-    for (int row = 0; row < rowCount; ++row) {
-        rowPoint(row, point);
-        points.append(point);
-    }
+    points += tableModel->shownPoints();
 }
 
 void CPlaybackTableView::dragEnterEvent(QDragEnterEvent *event)
