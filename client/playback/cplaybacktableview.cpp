@@ -11,6 +11,7 @@
 #include "playback/cplaybackmanager.h"
 #include "playback/cplaybacktablemodel.h"
 #include "playback/crheadtabledelegate.h"
+#include "widgets/cbusyscope.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -132,13 +133,21 @@ void CPlaybackTableView::rowPoint(int row, PlaybackPoint &point) const
     tableModel->readRow(row, point);
 }
 
-void CPlaybackTableView::setPoints(const PlaybackPoints &points)
+void CPlaybackTableView::setPoints(const PlaybackPoints &points, const PointsProgress &progress)
 {
+    // Large enough that the signals of a block cost nothing beside its rows, small enough that
+    // the window can repaint between blocks.
+    constexpr int blockRows = 16384;
     tableModel->removeRows(0, tableModel->rowCount());
-    tableModel->insertRowsFilled(0, points.size(), [&] {
-        for (int row = 0; row < points.size(); ++row)
-            setRowPoint(row, points.at(row));
-    });
+    for (int first = 0; first < points.size(); first += blockRows) {
+        const int end = std::min(first + blockRows, int(points.size()));
+        tableModel->insertRowsFilled(first, end - first, [&] {
+            for (int row = first; row < end; ++row)
+                setRowPoint(row, points.at(row));
+        });
+        if (progress)
+            progress();
+    }
     tableModel->setWrittenPoints(points);
     scrollToTop();
 }
@@ -165,9 +174,11 @@ void CPlaybackTableView::dragMoveEvent(QDragMoveEvent *) { }
 
 void CPlaybackTableView::dropEvent(QDropEvent *event)
 {
+    CBusyScope busy(window());
+    const PointsProgress progress = [&busy] { busy.keepAlive(); };
     PlaybackPoints points;
     CPlaybackManager::instance()->readPoints(
-        event->mimeData()->urls().value(0).toLocalFile(), points);
+        event->mimeData()->urls().value(0).toLocalFile(), points, progress);
     event->setDropAction(Qt::CopyAction);
     event->setAccepted(!points.isEmpty());
     if (points.isEmpty()) {
@@ -175,7 +186,7 @@ void CPlaybackTableView::dropEvent(QDropEvent *event)
             this, tr("Warning"), tr("Failed to import playback points!"), QMessageBox::Ok);
         return;
     }
-    setPoints(points);
+    setPoints(points, progress);
 }
 
 void CPlaybackTableView::onRowsCopyActivated(bool isCut)

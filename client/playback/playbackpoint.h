@@ -7,9 +7,14 @@
 #include <QVariant>
 #include <QVector>
 
+#include <functional>
+
 enum MotionStyle { JUMP = 0, MOVJ = 1, MOVL = 2 };
 
 using PlaybackPoints = QVector<PlaybackPoint>;
+
+// Called now and then by long work on many points, so that the window can stay alive.
+using PointsProgress = std::function<void()>;
 
 // "JUMP", "MOVJ" or "MOVL"; empty for any other value. Never translated.
 QString motionStyleText(int motionStyle);
