@@ -1,5 +1,6 @@
 // Tests of the playback point table as the user edits it: keys, menu, clipboard and file drops.
 #include "arvexsimtesting.h"
+#include "playback/cplaybackmanager.h"
 #include "playback/cplaybacktableview.h"
 
 #include <QAbstractButton>
@@ -96,6 +97,7 @@ private slots:
     void headerDragMovesRow();
     void fileDrop_data();
     void fileDrop();
+    void largeDropKeepsWindowAlive();
 
 private:
     QString shown(int row, int column) const
@@ -695,6 +697,30 @@ void tst_PlaybackTableView::fileDrop()
     }
     QCOMPARE(messages, messagesShown);
     QCOMPARE(xTexts(), xs);
+}
+
+// The window goes on handling events (here a timer's) while a large file is read and inserted.
+void tst_PlaybackTableView::largeDropKeepsWindowAlive()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("large.xml");
+    CPlaybackManager::instance()->writePoints(path, numberedPoints(20000));
+    QMimeData mimeData;
+    mimeData.setUrls({ QUrl::fromLocalFile(path) });
+    int ticks = 0;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+    ticker.start(10);
+
+    const QPoint pos = view->viewport()->rect().center();
+    QDragEnterEvent enter(pos, Qt::CopyAction, &mimeData, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &enter);
+    QDropEvent drop(pos, Qt::CopyAction, &mimeData, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &drop);
+
+    QCOMPARE(view->model()->rowCount(), 20000);
+    QCOMPARE(shown(5999, 2), QString("59990.5"));
+    QVERIFY(ticks > 0);
 }
 
 QTEST_MAIN(tst_PlaybackTableView)
