@@ -1,19 +1,23 @@
-// Benchmarks of the main window against the simulated arm: pose polling and the playback run.
+// Benchmarks of the main window against the simulated arm: pose polling, the playback run's
+// feeding rate beside the library's raw rate, and how long Stop takes to end a run.
+// Usage: bench_mainwindow [repetitions [largest size]].
+#include "ArvexDll.h"
 #include "app/mainwindow.h"
 #include "arvexsimtesting.h"
+#include "benchfigures.h"
 #include "options/coptions.h"
 #include "playback/cplaybacktableview.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
-#include <benchmark/benchmark.h>
-
 #include <climits>
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -35,12 +39,12 @@ QWidget *playbackPanel(const MainWindow &window)
         .at(1);
 }
 
-void fillTable(const MainWindow &window, int rows)
+PlaybackPoints reachablePoints(int rows)
 {
     PlaybackPoints points(rows);
     for (int i = 0; i < rows; ++i)
         points[i] = PlaybackPoint { MOVJ, 0, 200.0f + i % 50, -50.0f + i % 100, 20.0f, 0, 0, 0 };
-    playbackPanel(window)->findChild<CPlaybackTableView *>()->setPoints(points);
+    return points;
 }
 
 QPushButton *panelButton(const MainWindow &window, const char *name)
@@ -48,60 +52,111 @@ QPushButton *panelButton(const MainWindow &window, const char *name)
     return playbackPanel(window)->findChild<QPushButton *>(QLatin1String(name));
 }
 
-void BM_GetPoseTimerPass(benchmark::State &state)
+// An empty queue and log, so that every run starts from the same controller.
+void emptyController()
 {
-    auto window = connectedWindow();
-    for (auto _ : state)
-        QMetaObject::invokeMethod(window.get(), "onGetPoseTimer");
+    ResetArvex();
+    arvexsim::clearCalls();
 }
-BENCHMARK(BM_GetPoseTimerPass);
 
-// A run of one loop against a controller that takes every point at once.
-void BM_PlaybackFeedAcceptingAll(benchmark::State &state)
+// One loop of rows against a controller that takes every point, beside the library's own rate
+// for the same points offered back to back.
+void measureFeeding(BenchFigures &figures, MainWindow &window, int rows)
 {
-    auto window = connectedWindow();
-    const int rows = int(state.range(0));
-    fillTable(*window, rows);
+    const PlaybackPoints points = reachablePoints(rows);
+    playbackPanel(window)->findChild<CPlaybackTableView *>()->setPoints(points);
     arvexsim::setQueueCapacity(INT_MAX);
-    for (auto _ : state)
-        QTest::mouseClick(panelButton(*window, "startBtn"), Qt::LeftButton);
-    state.counters["points/s"]
-        = benchmark::Counter(double(rows) * state.iterations(), benchmark::Counter::kIsRate);
+
+    emptyController();
+    figures.time(QStringLiteral("raw SetPlaybackBufferCmd"), rows, [&] {
+        for (const PlaybackPoint &point : points) {
+            PlaybackPoint offered = point;
+            if (SetPlaybackBufferCmd(&offered) != 0)
+                qFatal("the controller refused a point");
+        }
+    });
+    if (arvexsim::queuedPoints() != rows)
+        qFatal("the raw loop queued %d points of %d", arvexsim::queuedPoints(), rows);
+
+    emptyController();
+    // The press repaints the button at once, before anything else; the run begins with the
+    // release, which repaints it again and then runs inside the click.
+    QTest::mousePress(panelButton(window, "startBtn"), Qt::LeftButton);
+    figures.time(QStringLiteral("run, Start release to end"), rows,
+        [&] { QTest::mouseRelease(panelButton(window, "startBtn"), Qt::LeftButton); });
+    if (arvexsim::queuedPoints() != rows)
+        qFatal("the run queued %d points of %d", arvexsim::queuedPoints(), rows);
+    if (playbackPanel(window)->findChild<QLabel *>(QStringLiteral("currentLoop"))->text() != "1")
+        qFatal("the run did not count its loop");
+    emptyController();
 }
-BENCHMARK(BM_PlaybackFeedAcceptingAll)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // Time from a Stop click to the end of a run whose controller refuses every point.
-void BM_PlaybackStopDelay(benchmark::State &state)
+QVector<double> stopDelays(MainWindow &window, int runs)
 {
-    auto window = connectedWindow();
-    fillTable(*window, 10);
+    playbackPanel(window)->findChild<CPlaybackTableView *>()->setPoints(reachablePoints(10));
     arvexsim::setRefuseOffers(-1);
-    for (auto _ : state) {
+    QVector<double> delays;
+    for (int run = 0; run < runs; ++run) {
         QElapsedTimer sinceStop;
-        QTimer::singleShot(20, [&] {
+        QTimer::singleShot(5 + run % 10, [&] {
             sinceStop.start();
-            QTest::mouseClick(panelButton(*window, "stopBtn"), Qt::LeftButton);
+            QTest::mouseClick(panelButton(window, "stopBtn"), Qt::LeftButton);
         });
-        QTest::mouseClick(panelButton(*window, "startBtn"), Qt::LeftButton);
-        state.SetIterationTime(double(sinceStop.nsecsElapsed()) / 1e9);
+        QTest::mouseClick(panelButton(window, "startBtn"), Qt::LeftButton);
+        if (!sinceStop.isValid() || panelButton(window, "stopBtn")->isEnabled())
+            qFatal("the run did not end by Stop");
+        delays.append(double(sinceStop.nsecsElapsed()) / 1e9);
     }
+    arvexsim::setRefuseOffers(0);
+    return delays;
 }
-BENCHMARK(BM_PlaybackStopDelay)->UseManualTime()->Iterations(50)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(resources);
     const QDir dir(QCoreApplication::applicationDirPath());
     dir.mkpath(QStringLiteral("file"));
     dir.mkpath(QStringLiteral("hex"));
     COptions::instance()->setUpgrade(1);
+    const int repetitions = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
+    const int largest = argc > 2 ? atoi(argv[2]) : 100000;
 
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    QVector<int> sizes;
+    for (int size = 1000; size <= largest; size *= 10)
+        sizes.append(size);
+
+    auto window = connectedWindow();
+    BenchFigures figures;
+    for (int repetition = 0; repetition < repetitions; ++repetition) {
+        // Every size in each repetition, starting with another one each time.
+        for (int s = 0; s < sizes.size(); ++s)
+            measureFeeding(figures, *window, sizes.at((s + repetition) % sizes.size()));
+        figures.time(QStringLiteral("onGetPoseTimer x1000"), 1000, [&] {
+            for (int i = 0; i < 1000; ++i)
+                QMetaObject::invokeMethod(window.get(), "onGetPoseTimer");
+        });
+        std::fprintf(stderr, "repetition %d of %d done\n", repetition + 1, repetitions);
+    }
+    figures.print();
+
+    std::printf("\nfeeding rate of a run / raw SetPlaybackBufferCmd rate (medians):\n");
+    for (int size : qAsConst(sizes)) {
+        const double raw = figures.median(QStringLiteral("raw SetPlaybackBufferCmd"), size);
+        const double run = figures.median(QStringLiteral("run, Start release to end"), size);
+        std::printf("%9d rows: raw %.0f points/s, run %.0f points/s, run/raw %.1f %%\n", size,
+            size / raw, size / run, 100 * raw / run);
+    }
+
+    const QVector<double> delays = stopDelays(*window, 200);
+    std::printf("\nStop click to the end of the run, %d runs: p50 %.2f ms, p99 %.2f ms, "
+                "max %.2f ms\n",
+        int(delays.size()), 1e3 * BenchFigures::quantile(delays, 0.5),
+        1e3 * BenchFigures::quantile(delays, 0.99), 1e3 * BenchFigures::quantile(delays, 1.0));
     return 0;
 }

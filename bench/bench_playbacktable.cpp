@@ -1,12 +1,18 @@
-// Row operations of the playback point table at 1,000 and 10,000 rows, to read off their growth.
+// Row operations of the playback point table at 1,000, 10,000 and 100,000 rows, to read off their
+// growth. Usage: bench_playbacktable [repetitions [largest size [operations whose name holds]]].
+#include "benchfigures.h"
 #include "playback/cplaybacktableview.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QItemSelectionModel>
+#include <QMessageBox>
+#include <QTimer>
 
-#include <benchmark/benchmark.h>
-
-#include <optional>
+#include <cstdio>
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -19,7 +25,7 @@ PlaybackPoints points(int count)
     return result;
 }
 
-// A shown table of points; what a timed run changes is made anew, untimed, before the next.
+// A shown table of points, made anew (untimed) for every timed operation.
 class Table
 {
 public:
@@ -41,128 +47,175 @@ public:
     void selectRows(int step)
     {
         QItemSelection selection;
-        const int rows = view.model()->rowCount();
+        const int rows = rowCount();
         for (int row = 0; row < rows; row += step)
             selection.select(view.model()->index(row, 0), view.model()->index(row, 7));
         view.selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     }
 
+    int rowCount() const { return view.model()->rowCount(); }
+
     CPlaybackTableView view;
 };
 
-void rowsArgs(benchmark::internal::Benchmark *benchmark)
+// Answers the next message box with Yes, from inside its own event loop.
+void answerYes()
 {
-    benchmark->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(5);
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            timer->deleteLater();
+            box->button(QMessageBox::Yes)->click();
+        }
+    });
+    timer->start(0);
 }
 
-// An import over a table of as many rows.
-void BM_SetPoints(benchmark::State &state)
+struct Operation
 {
-    Table table(int(state.range(0)));
-    const PlaybackPoints list = points(int(state.range(0)));
-    for (auto _ : state) {
-        table.view.setPoints(list);
-        QCoreApplication::processEvents();
-    }
-}
-BENCHMARK(BM_SetPoints)->Apply(rowsArgs);
+    const char *name;
+    // Prepares the table untimed; returns what is timed.
+    std::function<std::function<void()>(Table &)> prepare;
+    // The row count the operation must leave behind a table of n rows.
+    std::function<int(int)> rowsAfter;
+};
 
-void BM_GetPoints(benchmark::State &state)
+std::function<void()> runSlot(Table &table, const char *slot)
 {
-    Table table(int(state.range(0)));
-    for (auto _ : state) {
-        PlaybackPoints list;
-        table.view.getPoints(list);
-        benchmark::DoNotOptimize(list.data());
-    }
-}
-BENCHMARK(BM_GetPoints)->Apply(rowsArgs);
-
-// Every row selected (step 1) or every other row (step 2, one run of rows per selected row).
-void deleteSelected(benchmark::State &state, const char *slot, int step)
-{
-    std::optional<Table> table;
-    for (auto _ : state) {
-        state.PauseTiming();
-        table.reset();
-        table.emplace(int(state.range(0)));
-        table->selectRows(step);
-        state.ResumeTiming();
-        table->run(slot);
-    }
+    return [&table, slot] { table.run(slot); };
 }
 
-void BM_DeleteAllSelected(benchmark::State &state)
+// Selects every step-th row, then runs slot.
+std::function<std::function<void()>(Table &)> onSelectedRows(int step, const char *slot)
 {
-    deleteSelected(state, "onRowsDeleteActivated", 1);
+    return [step, slot](Table &table) {
+        table.selectRows(step);
+        return runSlot(table, slot);
+    };
 }
-BENCHMARK(BM_DeleteAllSelected)->Apply(rowsArgs);
 
-void BM_DeleteEveryOtherRow(benchmark::State &state)
+// Selects the middle row, then runs slot.
+std::function<std::function<void()>(Table &)> onMiddleRow(const char *slot)
 {
-    deleteSelected(state, "onRowsDeleteActivated", 2);
+    return [slot](Table &table) {
+        table.view.selectRow(table.rowCount() / 2);
+        return runSlot(table, slot);
+    };
 }
-BENCHMARK(BM_DeleteEveryOtherRow)->Apply(rowsArgs);
 
-void BM_CutAllSelected(benchmark::State &state)
+// The table's own copy of all its rows, put on the clipboard; pasted over row `over` (-1: append).
+std::function<std::function<void()>(Table &)> pasteAllRows(int over)
 {
-    deleteSelected(state, "onRowsCutActivated", 1);
-}
-BENCHMARK(BM_CutAllSelected)->Apply(rowsArgs);
-
-void BM_CutEveryOtherRow(benchmark::State &state)
-{
-    deleteSelected(state, "onRowsCutActivated", 2);
-}
-BENCHMARK(BM_CutEveryOtherRow)->Apply(rowsArgs);
-
-void BM_CopyAllSelected(benchmark::State &state)
-{
-    Table table(int(state.range(0)));
-    table.selectRows(1);
-    for (auto _ : state)
+    return [over](Table &table) {
+        table.selectRows(1);
         table.run("onRowsCopyActivated");
-}
-BENCHMARK(BM_CopyAllSelected)->Apply(rowsArgs);
-
-// Lines as the table copies them, pasted at the end (selectedRow -1) or over rows from row 0.
-void paste(benchmark::State &state, int selectedRow)
-{
-    const int lines = int(state.range(0));
-    std::optional<Table> table;
-    table.emplace(lines);
-    table->selectRows(1);
-    table->run("onRowsCopyActivated");
-    for (auto _ : state) {
-        state.PauseTiming();
-        table.reset();
-        table.emplace(lines);
-        if (selectedRow >= 0)
-            table->view.selectRow(selectedRow);
-        state.ResumeTiming();
-        table->run("onRowsPasteActivated");
-    }
+        table.view.clearSelection();
+        if (over >= 0)
+            table.view.selectRow(over);
+        return runSlot(table, "onRowsPasteActivated");
+    };
 }
 
-void BM_PasteAppend(benchmark::State &state)
-{
-    paste(state, -1);
-}
-BENCHMARK(BM_PasteAppend)->Apply(rowsArgs);
+const std::function<int(int)> sameRows = [](int n) { return n; };
 
-void BM_PasteOverRows(benchmark::State &state)
-{
-    paste(state, 0);
-}
-BENCHMARK(BM_PasteOverRows)->Apply(rowsArgs);
+const QVector<Operation> operations {
+    { "setPoints (n over n rows)",
+        [](Table &table) {
+            const PlaybackPoints list = points(table.rowCount());
+            return std::function<void()>([&table, list] {
+                table.view.setPoints(list);
+                QCoreApplication::processEvents();
+            });
+        },
+        sameRows },
+    { "getPoints",
+        [](Table &table) {
+            return std::function<void()>([&table] {
+                PlaybackPoints list;
+                table.view.getPoints(list);
+                if (list.size() != table.rowCount())
+                    qFatal(
+                        "getPoints gave %d points of %d rows", int(list.size()), table.rowCount());
+            });
+        },
+        sameRows },
+    { "insertPoint, nothing selected",
+        [](Table &table) {
+            table.view.clearSelection();
+            return std::function<void()>([&table] {
+                table.view.insertPoint(1, points(1).first());
+                QCoreApplication::processEvents();
+            });
+        },
+        [](int n) { return n + 1; } },
+    { "insertPoint above the middle row",
+        [](Table &table) {
+            table.view.selectRow(table.rowCount() / 2);
+            return std::function<void()>([&table] {
+                table.view.insertPoint(0, points(1).first());
+                QCoreApplication::processEvents();
+            });
+        },
+        [](int n) { return n + 1; } },
+    { "duplicate the middle row (Insert)", onMiddleRow("onRowInsertActivated"),
+        [](int n) { return n + 1; } },
+    { "move the middle row up", onMiddleRow("onRowMoveUpActivated"), sameRows },
+    { "move the middle row down", onMiddleRow("onRowMoveDownActivated"), sameRows },
+    { "delete current row (menu)", onMiddleRow("onDeleteActTriggered"),
+        [](int n) { return n - 1; } },
+    { "delete all selected (Delete)", onSelectedRows(1, "onRowsDeleteActivated"),
+        [](int) { return 0; } },
+    { "delete every other row (Delete)", onSelectedRows(2, "onRowsDeleteActivated"),
+        [](int n) { return n / 2; } },
+    { "cut all selected", onSelectedRows(1, "onRowsCutActivated"), [](int) { return 0; } },
+    { "cut every other row", onSelectedRows(2, "onRowsCutActivated"), [](int n) { return n / 2; } },
+    { "copy all selected", onSelectedRows(1, "onRowsCopyActivated"), sameRows },
+    { "paste n rows, nothing selected", pasteAllRows(-1), [](int n) { return 2 * n; } },
+    { "paste n rows over row 0", pasteAllRows(0), sameRows },
+    { "delete all (menu, Yes)",
+        [](Table &table) {
+            return std::function<void()>([&table] {
+                answerYes();
+                table.run("onDeleteAllActTriggered");
+            });
+        },
+        [](int) { return 0; } },
+};
 
 } // namespace
 
 int main(int argc, char **argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int repetitions = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
+    const int largest = argc > 2 ? atoi(argv[2]) : 100000;
+    const QString only = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
+    QVector<int> sizes;
+    for (int size = 1000; size <= largest; size *= 10)
+        sizes.append(size);
+
+    BenchFigures figures;
+    for (int repetition = 0; repetition < repetitions; ++repetition) {
+        // Every size in each repetition, starting with another one each time, so that a drift in
+        // the machine's load falls on all sizes alike.
+        for (int s = 0; s < sizes.size(); ++s) {
+            const int size = sizes.at((s + repetition) % sizes.size());
+            for (const Operation &operation : operations) {
+                if (!QLatin1String(operation.name).contains(only))
+                    continue;
+                auto table = std::make_unique<Table>(size);
+                const std::function<void()> timed = operation.prepare(*table);
+                figures.time(QLatin1String(operation.name), size, timed);
+                const int expected = operation.rowsAfter(size);
+                if (table->rowCount() != expected)
+                    qFatal("%s on %d rows left %d rows, not %d", operation.name, size,
+                        table->rowCount(), expected);
+            }
+        }
+        std::fprintf(stderr, "repetition %d of %d done\n", repetition + 1, repetitions);
+    }
+    figures.print();
     return 0;
 }

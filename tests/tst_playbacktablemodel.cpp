@@ -7,7 +7,32 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include <cmath>
+#include <cstring>
+#include <functional>
 #include <memory>
+
+namespace {
+
+// The number a cell shows, read back through its text as the table once did.
+float readBackThroughText(float value, int decimals)
+{
+    return pointNumber(QVariant(QString::number(double(value), 'f', decimals)));
+}
+
+quint32 bitsOf(float value)
+{
+    quint32 bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+// Calls check with every float in the walk; check returns false to stop.
+using FloatWalk = std::function<void(const std::function<bool(float)> &check)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(FloatWalk)
 
 class tst_PlaybackTableModel : public QObject
 {
@@ -20,6 +45,9 @@ private slots:
     void cellShowsDisplayDecimals_data();
     void cellShowsDisplayDecimals();
     void modelSurvivesInsertRemoveReset();
+    void shownNumberEqualsShownText_data();
+    void shownNumberEqualsShownText();
+    void pointsReadAsTheirTexts();
     void numberEditor_data();
     void numberEditor();
     void unfinishedNumberStoresZero_data();
@@ -97,6 +125,119 @@ void tst_PlaybackTableModel::modelSurvivesInsertRemoveReset()
     model->setColumnCount(CPlaybackTableModel::ColumnCount);
     view->setPoints(PlaybackPoints(1, PlaybackPoint {}));
     QCOMPARE(model->rowCount(), 1);
+}
+
+void tst_PlaybackTableModel::shownNumberEqualsShownText_data()
+{
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<FloatWalk>("walk");
+
+    for (int decimals : { 1, 3 }) {
+        const double scale = decimals == 1 ? 10 : 1000;
+        const QByteArray suffix = QByteArray(", decimals ") + QByteArray::number(decimals);
+        QTest::newRow("random bit patterns" + suffix) << decimals << FloatWalk([](auto check) {
+            QRandomGenerator random(1234);
+            for (int i = 0; i < 2000000; ++i) {
+                const quint32 bits = random.generate();
+                float value = 0;
+                std::memcpy(&value, &bits, sizeof value);
+                if (std::isfinite(value) && !check(value))
+                    return;
+            }
+        });
+        // The floats nearest to the points halfway between two shown values, and their
+        // neighbours, within and well beyond the columns' ranges.
+        QTest::newRow("around halfway points" + suffix)
+            << decimals << FloatWalk([scale](auto check) {
+                   QRandomGenerator random(5678);
+                   for (int i = 0; i < 400000; ++i) {
+                       const double steps = double(random.bounded(2000001) - 1000000);
+                       float value = float((steps + 0.5) / scale);
+                       for (int j = 0; j < 2; ++j)
+                           value = std::nextafter(value, -INFINITY);
+                       for (int j = 0; j < 5; ++j, value = std::nextafter(value, INFINITY)) {
+                           if (!check(value))
+                               return;
+                       }
+                   }
+               });
+        // A float lies exactly halfway when it is an odd multiple of 1/4 (1 decimal) or 1/16
+        // (3 decimals); floats hold those up to 2^22 and 2^20. All of them, both signs.
+        QTest::newRow("every exact tie" + suffix) << decimals << FloatWalk([decimals](auto check) {
+            const int fractionBits = decimals == 1 ? 2 : 4;
+            const quint32 count = 1u << 22 << (fractionBits - 2);
+            for (quint32 odd = 1; odd < count; odd += 2) {
+                const float value = std::ldexp(float(odd), -fractionBits);
+                if (!check(value) || !check(-value))
+                    return;
+            }
+        });
+    }
+    QTest::newRow("zeros and extremes") << 1 << FloatWalk([](auto check) {
+        for (float value : { 0.0f, -0.0f, 0.04f, -0.04f, 0.05f, -0.05f, 1e-45f, -1e-45f, 3.4e38f,
+                 -3.4e38f, 16777216.f, 0.25f, -0.25f })
+            check(value);
+    });
+}
+
+// Reading a point back takes the number a cell shows without formatting and parsing its text;
+// it must be the very float the text gives, bit for bit, or the arm and the file would get
+// something other than what the user sees.
+void tst_PlaybackTableModel::shownNumberEqualsShownText()
+{
+    QFETCH(int, decimals);
+    QFETCH(FloatWalk, walk);
+
+    qint64 checked = 0;
+    QString firstDifference;
+    walk([&](float value) {
+        ++checked;
+        const float expected = readBackThroughText(value, decimals);
+        const float actual = roundedAsShown(value, decimals);
+        if (bitsOf(actual) == bitsOf(expected))
+            return true;
+        firstDifference = QString("%1 shows %2, read back %3, computed %4")
+                              .arg(double(value), 0, 'g', 9)
+                              .arg(QString::number(double(value), 'f', decimals))
+                              .arg(double(expected), 0, 'g', 9)
+                              .arg(double(actual), 0, 'g', 9);
+        return false;
+    });
+    QVERIFY2(firstDifference.isEmpty(), qPrintable(firstDifference));
+    QVERIFY(checked > 0);
+}
+
+// Through the table: every number column with its own decimals, floats and texts alike.
+void tst_PlaybackTableModel::pointsReadAsTheirTexts()
+{
+    QRandomGenerator random(42);
+    PlaybackPoints points;
+    for (int i = 0; i < 2000; ++i) {
+        PlaybackPoint point { uint8_t(i % 4), uint8_t(i % 2), 0, 0, 0, 0, 0, 0 };
+        for (float *value :
+            { &point.x, &point.y, &point.z, &point.rHead, &point.gripper, &point.pauseTime })
+            *value = float(random.bounded(800.0) - 400.0);
+        points.append(point);
+    }
+    view->setPoints(points);
+    QAbstractItemModel *model = view->model();
+    const QStringList texts { "12.35", "-0", "abc", "1e39", " 7.25 ", "-0.04", "" };
+    for (int i = 0; i < texts.size(); ++i)
+        model->setData(model->index(i, 2 + i % 6), texts.at(i));
+
+    PlaybackPoints read;
+    view->getPoints(read);
+    QCOMPARE(read.size(), points.size());
+    for (int row = 0; row < read.size(); ++row) {
+        const PlaybackPoint &point = read.at(row);
+        const float values[]
+            = { point.x, point.y, point.z, point.rHead, point.gripper, point.pauseTime };
+        for (int column = 2; column < 8; ++column) {
+            const QString shown = model->data(model->index(row, column)).toString();
+            QVERIFY2(bitsOf(values[column - 2]) == bitsOf(pointNumber(QVariant(shown))),
+                qPrintable(QString("row %1 column %2 shows %3").arg(row).arg(column).arg(shown)));
+        }
+    }
 }
 
 // Double-clicks the cell of row 0; the editor is what then has the focus.

@@ -1,5 +1,6 @@
 // Tests of the playback point table as the user edits it: keys, menu, clipboard and file drops.
 #include "arvexsimtesting.h"
+#include "playback/cplaybackmanager.h"
 #include "playback/cplaybacktableview.h"
 
 #include <QAbstractButton>
@@ -79,6 +80,10 @@ private slots:
     void paste();
     void deleteKey_data();
     void deleteKey();
+    void removeRowsApart_data();
+    void removeRowsApart();
+    void setPointsInsertsOneBlock();
+    void pointsFollowEveryEdit();
     void moveRow_data();
     void moveRow();
     void insertKeyDuplicatesShownValues();
@@ -92,6 +97,7 @@ private slots:
     void headerDragMovesRow();
     void fileDrop_data();
     void fileDrop();
+    void largeDropKeepsWindowAlive();
 
 private:
     QString shown(int row, int column) const
@@ -343,6 +349,142 @@ void tst_PlaybackTableView::deleteKey()
     QCOMPARE(selectedRows(), selectedAfter);
 }
 
+void tst_PlaybackTableView::removeRowsApart_data()
+{
+    QTest::addColumn<QList<int>>("clicks"); // the first plain, the others with Ctrl
+    QTest::addColumn<int>("key"); // Delete, or X for Ctrl+X
+    QTest::addColumn<QStringList>("remaining");
+    QTest::addColumn<QList<int>>("selectedAfter");
+    QTest::addColumn<int>("currentAfter");
+
+    QTest::newRow("delete 1, 3, 4")
+        << QList<int> { 1, 3, 4 } << int(Qt::Key_Delete)
+        << QStringList { "0.5", "20.5", "50.5", "60.5" } << QList<int> { 2 } << 2;
+    // Cut leaves no selection; the current cell goes where removing row by row takes it: to the
+    // nearest remaining row above, else below.
+    QTest::newRow("cut 1, 3, 4") << QList<int> { 1, 3, 4 } << int(Qt::Key_X)
+                                 << QStringList { "0.5", "20.5", "50.5", "60.5" } << QList<int> {}
+                                 << 1;
+    QTest::newRow("cut 3, 1, 0, current in the first rows")
+        << QList<int> { 3, 1, 0 } << int(Qt::Key_X)
+        << QStringList { "20.5", "40.5", "50.5", "60.5" } << QList<int> {} << 0;
+    QTest::newRow("cut 2, 5, current on a row that stays")
+        << QList<int> { 2, 5, 4, 4 } << int(Qt::Key_X)
+        << QStringList { "0.5", "10.5", "30.5", "40.5", "60.5" } << QList<int> {} << 3;
+    QTest::newRow("cut 0, 2, 4, 6, current on the last")
+        << QList<int> { 0, 2, 4, 6 } << int(Qt::Key_X) << QStringList { "10.5", "30.5", "50.5" }
+        << QList<int> {} << 2;
+}
+
+// Rows apart are removed in one pass; the rows that stay keep every cell as it was stored.
+void tst_PlaybackTableView::removeRowsApart()
+{
+    QFETCH(QList<int>, clicks);
+    QFETCH(int, key);
+    QFETCH(QStringList, remaining);
+    QFETCH(QList<int>, selectedAfter);
+    QFETCH(int, currentAfter);
+
+    view->setPoints(numberedPoints(7));
+    QAbstractItemModel *model = view->model();
+    model->setData(model->index(5, 7), QString("9.500")); // as the cell editor stores it
+    model->setData(model->index(6, 0), QVariant()); // as an unknown motion style leaves it
+    QMap<QString, QVariantList> storedByX;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        for (int column = 0; column < 8; ++column)
+            storedByX[shown(row, 2)] << model->data(model->index(row, column), Qt::EditRole);
+    }
+
+    clickRow(clicks.first());
+    for (int i = 1; i < clicks.size(); ++i)
+        clickRow(clicks.at(i), Qt::ControlModifier);
+    if (key == Qt::Key_Delete)
+        QTest::keyClick(view.get(), Qt::Key_Delete);
+    else
+        pressCtrl(key);
+
+    QCOMPARE(xTexts(), remaining);
+    QCOMPARE(selectedRows(), selectedAfter);
+    QCOMPARE(view->currentIndex().row(), currentAfter);
+    // Selecting a row makes its first cell current; otherwise the column stays.
+    QCOMPARE(view->currentIndex().column(), key == Qt::Key_Delete ? 0 : 3);
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QVariantList stored;
+        for (int column = 0; column < 8; ++column)
+            stored << model->data(model->index(row, column), Qt::EditRole);
+        QCOMPARE(stored, storedByX.value(shown(row, 2)));
+    }
+}
+
+// Views and the Start check hear of an import once, not once per row.
+void tst_PlaybackTableView::setPointsInsertsOneBlock()
+{
+    view->setPoints(numberedPoints(3));
+    QSignalSpy removed(view->model(), &QAbstractItemModel::rowsRemoved);
+    QSignalSpy inserted(view->model(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy changed(view->model(), &QAbstractItemModel::dataChanged);
+    view->setPoints(numberedPoints(5));
+    QCOMPARE(removed.size(), 1);
+    QCOMPARE(inserted.size(), 1);
+    QCOMPARE(inserted.first().at(2).toInt(), 4);
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(xTexts(), QStringList({ "0.5", "10.5", "20.5", "30.5", "40.5" }));
+    QCOMPARE(shown(4, 0) + shown(4, 1) + shown(4, 7), QString("MOVJfalse5.000"));
+}
+
+// getPoints keeps what it read until the table changes; whatever the change, it must give what
+// the cells show now.
+void tst_PlaybackTableView::pointsFollowEveryEdit()
+{
+    const auto readCells = [this] {
+        PlaybackPoints points;
+        PlaybackPoint point {};
+        for (int row = 0; row < view->model()->rowCount(); ++row) {
+            view->rowPoint(row, point);
+            points.append(point);
+        }
+        return points;
+    };
+    const auto compareWithCells = [&](const char *step) {
+        PlaybackPoints points;
+        view->getPoints(points);
+        const PlaybackPoints cells = readCells();
+        QStringList expected, actual;
+        for (const PlaybackPoint &point : cells)
+            expected << pointText(point);
+        for (const PlaybackPoint &point : points)
+            actual << pointText(point);
+        QVERIFY2(actual == expected, step);
+    };
+
+    PlaybackPoints points = numberedPoints(6);
+    points[3].motionStyle = 7;
+    points[4].x = NAN;
+    points[5].y = 12.25f;
+    view->setPoints(points);
+    compareWithCells("import");
+    QAbstractItemModel *model = view->model();
+    model->setData(model->index(1, 2), QString("77.7"));
+    compareWithCells("cell edited");
+    clickRow(2);
+    QTest::keyClick(view.get(), Qt::Key_Insert);
+    compareWithCells("row duplicated");
+    pressCtrl(Qt::Key_Up);
+    compareWithCells("row moved");
+    clickRow(0);
+    clickRow(4, Qt::ControlModifier);
+    QTest::keyClick(view.get(), Qt::Key_Delete);
+    compareWithCells("rows apart deleted");
+    view->clearSelection();
+    QApplication::clipboard()->setText("BAD\ttrue\t1.25\t2\t3\t4\t5\t6");
+    pressCtrl(Qt::Key_V);
+    compareWithCells("row pasted");
+    view->insertPoint(1, { MOVL, 1, 99, 0, 0, 0, 0, 0 });
+    compareWithCells("point recorded");
+    model->setData(model->index(0, 0), QString("JUMP"));
+    compareWithCells("motion style edited");
+}
+
 void tst_PlaybackTableView::moveRow_data()
 {
     QTest::addColumn<int>("selectedRow");
@@ -555,6 +697,30 @@ void tst_PlaybackTableView::fileDrop()
     }
     QCOMPARE(messages, messagesShown);
     QCOMPARE(xTexts(), xs);
+}
+
+// The window goes on handling events (here a timer's) while a large file is read and inserted.
+void tst_PlaybackTableView::largeDropKeepsWindowAlive()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("large.xml");
+    CPlaybackManager::instance()->writePoints(path, numberedPoints(20000));
+    QMimeData mimeData;
+    mimeData.setUrls({ QUrl::fromLocalFile(path) });
+    int ticks = 0;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+    ticker.start(10);
+
+    const QPoint pos = view->viewport()->rect().center();
+    QDragEnterEvent enter(pos, Qt::CopyAction, &mimeData, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &enter);
+    QDropEvent drop(pos, Qt::CopyAction, &mimeData, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &drop);
+
+    QCOMPARE(view->model()->rowCount(), 20000);
+    QCOMPARE(shown(5999, 2), QString("59990.5"));
+    QVERIFY(ticks > 0);
 }
 
 QTEST_MAIN(tst_PlaybackTableView)

@@ -11,7 +11,7 @@ CDefaultPointsFile::CDefaultPointsFile(const QString &filePath, QObject *parent)
     , filePath(filePath)
 { }
 
-bool CDefaultPointsFile::loadOnce(PlaybackPoints &points)
+bool CDefaultPointsFile::loadOnce(PlaybackPoints &points, const PointsProgress &progress)
 {
     if (loaded)
         return false;
@@ -21,13 +21,13 @@ bool CDefaultPointsFile::loadOnce(PlaybackPoints &points)
     if (!file.open(QIODevice::ReadOnly))
         return true;
     // A hand edit may have broken the file; the save at quit must not destroy what is left.
-    const CPlaybackPointsXml::Document document = CPlaybackPointsXml::read(&file, points);
+    const CPlaybackPointsXml::Document document = CPlaybackPointsXml::read(&file, points, progress);
     copyBeforeSave
         = points.isEmpty() && document != CPlaybackPointsXml::EmptyRoot && file.size() > 0;
     return true;
 }
 
-void CDefaultPointsFile::save(const PlaybackPoints &points)
+void CDefaultPointsFile::save(const PlaybackPoints &points, const PointsProgress &progress)
 {
     if (copyBeforeSave) {
         const QString copyPath = filePath + QStringLiteral(".bak");
@@ -36,5 +36,5 @@ void CDefaultPointsFile::save(const PlaybackPoints &points)
             return;
         copyBeforeSave = false;
     }
-    CPlaybackManager::instance()->writePoints(filePath, points);
+    CPlaybackManager::instance()->writePoints(filePath, points, progress);
 }

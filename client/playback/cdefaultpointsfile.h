@@ -15,10 +15,10 @@ public:
 
     // Reads the file on the first call only, so that a reconnection keeps the table; later calls
     // return false and leave points alone.
-    bool loadOnce(PlaybackPoints &points);
+    bool loadOnce(PlaybackPoints &points, const PointsProgress &progress = {});
     // Writes points over the file. A file that held something but no points when it was loaded
     // is first copied to "<file>.bak"; without that copy it is left as it is.
-    void save(const PlaybackPoints &points);
+    void save(const PlaybackPoints &points, const PointsProgress &progress = {});
 
 private:
     QString filePath;

@@ -16,20 +16,22 @@ CPlaybackManager *CPlaybackManager::instance()
     return manager;
 }
 
-void CPlaybackManager::writePoints(const QString &filePath, const PlaybackPoints &points)
+void CPlaybackManager::writePoints(
+    const QString &filePath, const PlaybackPoints &points, const PointsProgress &progress)
 {
     // Written beside the file and renamed over it: a crash or a full disk never leaves half a file.
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly))
         return;
-    CPlaybackPointsXml::write(&file, points);
+    CPlaybackPointsXml::write(&file, points, progress);
     file.commit();
 }
 
-void CPlaybackManager::readPoints(const QString &filePath, PlaybackPoints &points)
+void CPlaybackManager::readPoints(
+    const QString &filePath, PlaybackPoints &points, const PointsProgress &progress)
 {
     points.clear();
     QFile file(filePath);
     if (file.open(QIODevice::ReadOnly))
-        CPlaybackPointsXml::read(&file, points);
+        CPlaybackPointsXml::read(&file, points, progress);
 }

@@ -15,10 +15,12 @@ public:
 
     // Replaces the file as a whole; when that fails the old file stays as it was, and nothing is
     // reported.
-    void writePoints(const QString &filePath, const PlaybackPoints &points);
+    void writePoints(
+        const QString &filePath, const PlaybackPoints &points, const PointsProgress &progress = {});
     // Empties points, then fills it with the file's points; a file that cannot be read as a
     // well-formed document gives no points.
-    void readPoints(const QString &filePath, PlaybackPoints &points);
+    void readPoints(
+        const QString &filePath, PlaybackPoints &points, const PointsProgress &progress = {});
 
 private:
     explicit CPlaybackManager(QObject *parent = nullptr);

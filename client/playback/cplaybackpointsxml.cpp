@@ -116,7 +116,8 @@ QString CPlaybackPointsXml::resolveUndeclaredEntity(const QString &)
     return QLatin1String("");
 }
 
-void CPlaybackPointsXml::write(QIODevice *device, const PlaybackPoints &points)
+void CPlaybackPointsXml::write(
+    QIODevice *device, const PlaybackPoints &points, const PointsProgress &progress)
 {
     QXmlStreamWriter writer(device);
     // The declaration opens the file; auto-formatting would put a line break before it.
@@ -125,7 +126,10 @@ void CPlaybackPointsXml::write(QIODevice *device, const PlaybackPoints &points)
     writer.setAutoFormatting(true);
     writer.setAutoFormattingIndent(4);
     writer.writeStartElement(QStringLiteral("playback"));
+    int pointsWritten = 0;
     for (const PlaybackPoint &point : points) {
+        if (progress && ++pointsWritten % 256 == 0)
+            progress();
         writer.writeStartElement(QStringLiteral("point"));
         for (int field = 0; field < FieldCount; ++field)
             writer.writeTextElement(fieldNames[field], textOfField(point, field));
@@ -134,7 +138,8 @@ void CPlaybackPointsXml::write(QIODevice *device, const PlaybackPoints &points)
     writer.writeEndDocument();
 }
 
-CPlaybackPointsXml::Document CPlaybackPointsXml::read(QIODevice *device, PlaybackPoints &points)
+CPlaybackPointsXml::Document CPlaybackPointsXml::read(
+    QIODevice *device, PlaybackPoints &points, const PointsProgress &progress)
 {
     points.clear();
     CPlaybackPointsXml reader(points);
@@ -145,6 +150,8 @@ CPlaybackPointsXml::Document CPlaybackPointsXml::read(QIODevice *device, Playbac
     while (wellFormedSoFar && !chunk.isEmpty()) {
         wellFormedSoFar = reader.feed(decoder->toUnicode(chunk));
         chunk = device->read(chunkSize);
+        if (progress)
+            progress();
     }
     if (!wellFormedSoFar || !reader.documentEnded) {
         points.clear();

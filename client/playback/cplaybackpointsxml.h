@@ -22,9 +22,11 @@ public:
         WithElements, // well-formed, with elements in the root (points or not)
     };
 
-    static void write(QIODevice *device, const PlaybackPoints &points);
+    static void write(
+        QIODevice *device, const PlaybackPoints &points, const PointsProgress &progress = {});
     // Empties points, then fills it with the document's points when it is not Broken.
-    static Document read(QIODevice *device, PlaybackPoints &points);
+    static Document read(
+        QIODevice *device, PlaybackPoints &points, const PointsProgress &progress = {});
 
 private:
     explicit CPlaybackPointsXml(PlaybackPoints &pointsRead);

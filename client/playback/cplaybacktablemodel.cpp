@@ -3,9 +3,22 @@
 
 #include "playback/playbackpoint.h"
 
+#include <QVector>
+
 CPlaybackTableModel::CPlaybackTableModel(QObject *parent)
     : QStandardItemModel(0, ColumnCount, parent)
-{ }
+{
+    // Every change of a standard item model is announced by one of these.
+    for (const char *change :
+        { SIGNAL(dataChanged(QModelIndex, QModelIndex)),
+            SIGNAL(rowsInserted(QModelIndex, int, int)), SIGNAL(rowsRemoved(QModelIndex, int, int)),
+            SIGNAL(rowsMoved(QModelIndex, int, int, QModelIndex, int)),
+            SIGNAL(columnsInserted(QModelIndex, int, int)),
+            SIGNAL(columnsRemoved(QModelIndex, int, int)),
+            SIGNAL(columnsMoved(QModelIndex, int, int, QModelIndex, int)), SIGNAL(layoutChanged()),
+            SIGNAL(modelReset()) })
+        connect(this, change, this, SLOT(forgetShownPoints()));
+}
 
 QVariant CPlaybackTableModel::data(const QModelIndex &index, int role) const
 {
@@ -14,8 +27,112 @@ QVariant CPlaybackTableModel::data(const QModelIndex &index, int role) const
     if (role == Qt::DisplayRole && index.column() >= XColumn) {
         // Text that does not parse shows as 0; a float is widened before it is rounded.
         const float value = pointNumber(QStandardItemModel::data(index, role));
-        const int decimals = index.column() <= ZColumn ? 1 : 3;
-        return QString::number(double(value), 'f', decimals);
+        return QString::number(double(value), 'f', decimals(index.column()));
     }
     return QStandardItemModel::data(index, role);
+}
+
+int CPlaybackTableModel::decimals(int column)
+{
+    return column <= ZColumn ? 1 : 3;
+}
+
+QVariant CPlaybackTableModel::storedValue(int row, int column) const
+{
+    const QStandardItem *cell = item(row, column);
+    return cell ? cell->data(Qt::EditRole) : QVariant();
+}
+
+float CPlaybackTableModel::shownNumber(int row, int column) const
+{
+    return roundedAsShown(pointNumber(storedValue(row, column)), decimals(column));
+}
+
+void CPlaybackTableModel::readRow(int row, PlaybackPoint &point) const
+{
+    // Columns 0 and 1 show what they hold; the numbers as their texts would read back.
+    const int motionStyle = motionStyleFromText(storedValue(row, MotionStyleColumn).toString());
+    if (motionStyle >= 0)
+        point.motionStyle = uint8_t(motionStyle);
+    point.isGrab = storedValue(row, IsGrabColumn).toBool() ? 1 : 0;
+    float *const values[]
+        = { &point.x, &point.y, &point.z, &point.rHead, &point.gripper, &point.pauseTime };
+    for (int i = 0; i < ColumnCount - XColumn; ++i)
+        *values[i] = shownNumber(row, XColumn + i);
+}
+
+const PlaybackPoints &CPlaybackTableModel::shownPoints() const
+{
+    if (!shownPointsKnown) {
+        const int rows = rowCount();
+        knownShownPoints.clear();
+        knownShownPoints.reserve(rows);
+        PlaybackPoint point {};
+        for (int row = 0; row < rows; ++row) {
+            readRow(row, point);
+            knownShownPoints.append(point);
+        }
+        shownPointsKnown = true;
+    }
+    return knownShownPoints;
+}
+
+void CPlaybackTableModel::setWrittenPoints(const PlaybackPoints &written)
+{
+    if (written.size() != rowCount())
+        return;
+    // What writing a point into a row and reading it back gives: an unknown motion style leaves
+    // the cell empty, a number that is not finite shows as 0.
+    knownShownPoints.clear();
+    knownShownPoints.reserve(written.size());
+    PlaybackPoint point {};
+    for (const PlaybackPoint &source : written) {
+        if (!motionStyleText(source.motionStyle).isEmpty())
+            point.motionStyle = source.motionStyle;
+        point.isGrab = source.isGrab ? 1 : 0;
+        const float *const sources[] = { &source.x, &source.y, &source.z, &source.rHead,
+            &source.gripper, &source.pauseTime };
+        float *const values[]
+            = { &point.x, &point.y, &point.z, &point.rHead, &point.gripper, &point.pauseTime };
+        for (int i = 0; i < ColumnCount - XColumn; ++i)
+            *values[i] = roundedAsShown(pointNumber(*sources[i]), decimals(XColumn + i));
+        knownShownPoints.append(point);
+    }
+    shownPointsKnown = true;
+}
+
+void CPlaybackTableModel::forgetShownPoints()
+{
+    shownPointsKnown = false;
+    knownShownPoints.clear();
+}
+
+void CPlaybackTableModel::removeRowList(const QList<int> &ascendingRows)
+{
+    if (ascendingRows.isEmpty())
+        return;
+    const int first = ascendingRows.first();
+    if (ascendingRows.last() - first + 1 == ascendingRows.size()) {
+        removeRows(first, ascendingRows.size());
+        return;
+    }
+    const int oldRowCount = rowCount();
+    QVector<QVariant> kept;
+    kept.reserve((oldRowCount - first - ascendingRows.size()) * ColumnCount);
+    auto removed = ascendingRows.cbegin();
+    for (int row = first; row < oldRowCount; ++row) {
+        if (removed != ascendingRows.cend() && *removed == row) {
+            ++removed;
+            continue;
+        }
+        for (int column = 0; column < ColumnCount; ++column)
+            kept.append(storedValue(row, column));
+    }
+    removeRows(first, oldRowCount - first);
+    insertRowsFilled(first, kept.size() / ColumnCount, [&] {
+        for (int i = 0; i < kept.size(); ++i) {
+            if (kept.at(i).isValid())
+                setData(index(first + i / ColumnCount, i % ColumnCount), kept.at(i));
+        }
+    });
 }

@@ -1,6 +1,9 @@
 // CPlaybackTableModel: the eight-column point table, numbers shown with their column's decimals.
 #pragma once
 
+#include "playback/playbackpoint.h"
+
+#include <QSignalBlocker>
 #include <QStandardItemModel>
 
 class CPlaybackTableModel : public QStandardItemModel
@@ -25,4 +28,48 @@ public:
     // Centres every cell and shows number cells as fixed-point text, whether they hold a float or
     // text: what is shown is also what is read back as a point.
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+    // 1 for X, Y and Z, 3 for the other number columns.
+    static int decimals(int column);
+    // What the cell holds under the edit role; invalid for a cell never written.
+    QVariant storedValue(int row, int column) const;
+    // The number a number cell shows, as reading its text back would give it, without the text.
+    float shownNumber(int row, int column) const;
+
+    // Reads the row as shown; an unknown motion style text leaves point.motionStyle as it is.
+    void readRow(int row, PlaybackPoint &point) const;
+    // Every row read as shown into one record, so that a row with an unknown motion style text
+    // repeats the previous row's (JUMP for row 0). Reading every cell of a large table costs far
+    // more than a run's offers, so the result is kept until the model changes.
+    const PlaybackPoints &shownPoints() const;
+    // Tells the model that its rows were just written from written, one point per row, so that
+    // shownPoints() needs no reading of the cells.
+    void setWrittenPoints(const PlaybackPoints &written);
+
+    // Inserts count rows at row and runs fill, which writes their cells. Views hear of one
+    // insertion and one change of the whole block instead of a change per cell, which keeps
+    // large tables linear.
+    template <class Fill>
+    void insertRowsFilled(int row, int count, Fill fill)
+    {
+        if (count <= 0)
+            return;
+        insertRows(row, count);
+        {
+            const QSignalBlocker blocker(this);
+            fill();
+        }
+        emit dataChanged(index(row, 0), index(row + count - 1, ColumnCount - 1));
+    }
+
+    // Removes the rows (ascending, distinct) in one pass. Rows apart would each cost a pass over
+    // the model and its views; instead the rows from the first removed one on are rebuilt once.
+    void removeRowList(const QList<int> &ascendingRows);
+
+private slots:
+    void forgetShownPoints();
+
+private:
+    mutable PlaybackPoints knownShownPoints;
+    mutable bool shownPointsKnown = false;
 };

@@ -11,6 +11,7 @@
 #include "playback/cplaybackmanager.h"
 #include "playback/cplaybacktablemodel.h"
 #include "playback/crheadtabledelegate.h"
+#include "widgets/cbusyscope.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -129,37 +130,31 @@ void CPlaybackTableView::setRowPoint(int row, const PlaybackPoint &point)
 
 void CPlaybackTableView::rowPoint(int row, PlaybackPoint &point) const
 {
-    const auto shown
-        = [this, row](int column) { return tableModel->data(tableModel->index(row, column)); };
-    const int motionStyle = motionStyleFromText(shown(MotionStyleColumn).toString());
-    if (motionStyle >= 0)
-        point.motionStyle = uint8_t(motionStyle);
-    point.isGrab = shown(IsGrabColumn).toBool() ? 1 : 0;
-    float *const values[]
-        = { &point.x, &point.y, &point.z, &point.rHead, &point.gripper, &point.pauseTime };
-    for (int i = 0; i < ColumnCount - XColumn; ++i)
-        *values[i] = pointNumber(shown(XColumn + i));
+    tableModel->readRow(row, point);
 }
 
-void CPlaybackTableView::setPoints(const PlaybackPoints &points)
+void CPlaybackTableView::setPoints(const PlaybackPoints &points, const PointsProgress &progress)
 {
+    // Large enough that the signals of a block cost nothing beside its rows, small enough that
+    // the window can repaint between blocks.
+    constexpr int blockRows = 16384;
     tableModel->removeRows(0, tableModel->rowCount());
-    for (int row = 0; row < points.size(); ++row) {
-        tableModel->insertRow(row);
-        setRowPoint(row, points.at(row));
+    for (int first = 0; first < points.size(); first += blockRows) {
+        const int end = std::min(first + blockRows, int(points.size()));
+        tableModel->insertRowsFilled(first, end - first, [&] {
+            for (int row = first; row < end; ++row)
+                setRowPoint(row, points.at(row));
+        });
+        if (progress)
+            progress();
     }
+    tableModel->setWrittenPoints(points);
     scrollToTop();
 }
 
 void CPlaybackTableView::getPoints(PlaybackPoints &points) const
 {
-    PlaybackPoint point {};
-    const int rowCount = tableModel->rowCount();
-    points.reserve(points.size() + rowCount);
-    for (int row = 0; row < rowCount; ++row) {
-        rowPoint(row, point);
-        points.append(point);
-    }
+    points += tableModel->shownPoints();
 }
 
 void CPlaybackTableView::dragEnterEvent(QDragEnterEvent *event)
@@ -179,9 +174,11 @@ void CPlaybackTableView::dragMoveEvent(QDragMoveEvent *) { }
 
 void CPlaybackTableView::dropEvent(QDropEvent *event)
 {
+    CBusyScope busy(window());
+    const PointsProgress progress = [&busy] { busy.keepAlive(); };
     PlaybackPoints points;
     CPlaybackManager::instance()->readPoints(
-        event->mimeData()->urls().value(0).toLocalFile(), points);
+        event->mimeData()->urls().value(0).toLocalFile(), points, progress);
     event->setDropAction(Qt::CopyAction);
     event->setAccepted(!points.isEmpty());
     if (points.isEmpty()) {
@@ -189,7 +186,7 @@ void CPlaybackTableView::dropEvent(QDropEvent *event)
             this, tr("Warning"), tr("Failed to import playback points!"), QMessageBox::Ok);
         return;
     }
-    setPoints(points);
+    setPoints(points, progress);
 }
 
 void CPlaybackTableView::onRowsCopyActivated(bool isCut)
@@ -388,21 +385,42 @@ void CPlaybackTableView::showMultipleSelectionMessage()
         tr("That command cannot be used on multiple selections!"), QMessageBox::Ok);
 }
 
-// Highest first, so that the rows still to go keep their numbers. A run of adjacent rows goes in
-// one step: the same table as row by row, without a pass over the whole model for every row.
+// Leaves the current cell where removing the rows one by one, highest first, would: on its own
+// row if that stays, else on the nearest remaining row above, else below, else nowhere.
 void CPlaybackTableView::removeSelectedRows(const QList<int> &ascendingRows)
 {
+    const QModelIndex current = currentIndex();
+    const int currentRow = current.isValid() ? rowAfterRemoval(current.row(), ascendingRows) : -1;
     // They are all going, so the selection ends empty either way; emptied first, it is not
-    // updated again for every run.
+    // updated while the rows go.
     selectionModel()->clearSelection();
-    int runEnd = ascendingRows.size();
-    while (runEnd > 0) {
-        int runStart = runEnd - 1;
-        while (runStart > 0 && ascendingRows.at(runStart - 1) == ascendingRows.at(runStart) - 1)
-            --runStart;
-        tableModel->removeRows(ascendingRows.at(runStart), runEnd - runStart);
-        runEnd = runStart;
+    tableModel->removeRowList(ascendingRows);
+    if (currentRow >= 0 && currentIndex() != tableModel->index(currentRow, current.column())) {
+        selectionModel()->setCurrentIndex(
+            tableModel->index(currentRow, current.column()), QItemSelectionModel::NoUpdate);
     }
+}
+
+int CPlaybackTableView::rowAfterRemoval(int row, const QList<int> &ascendingRows) const
+{
+    const auto below = [&](int r) {
+        return int(std::lower_bound(ascendingRows.cbegin(), ascendingRows.cend(), r)
+            - ascendingRows.cbegin());
+    };
+    int first = below(row);
+    if (first == ascendingRows.size() || ascendingRows.at(first) != row)
+        return row - first;
+    // row goes: find the run of removed rows around it.
+    int last = first;
+    while (first > 0 && ascendingRows.at(first - 1) == ascendingRows.at(first) - 1)
+        --first;
+    while (
+        last + 1 < ascendingRows.size() && ascendingRows.at(last + 1) == ascendingRows.at(last) + 1)
+        ++last;
+    if (ascendingRows.at(first) > 0)
+        return ascendingRows.at(first) - 1 - first;
+    const int rowBelow = ascendingRows.at(last) + 1;
+    return rowBelow < tableModel->rowCount() ? rowBelow - (last + 1) : -1;
 }
 
 // Puts the pasted rows in place of the rows from firstRow on and appends the rest. The replaced
@@ -414,15 +432,16 @@ void CPlaybackTableView::replaceRows(int firstRow, const QVector<QStringList> &r
     const QModelIndex current = currentIndex();
     if (replacedCount > 0)
         tableModel->removeRows(firstRow, replacedCount);
-    tableModel->insertRows(firstRow, rows.size());
-    for (int i = 0; i < rows.size(); ++i) {
-        const int row = firstRow + i;
-        const QStringList &fields = rows.at(i);
-        tableModel->setData(tableModel->index(row, MotionStyleColumn), fields.at(0));
-        tableModel->setData(tableModel->index(row, IsGrabColumn), fields.at(1));
-        for (int column = XColumn; column < ColumnCount; ++column)
-            tableModel->setData(tableModel->index(row, column), pointNumber(fields.at(column)));
-    }
+    tableModel->insertRowsFilled(firstRow, rows.size(), [&] {
+        for (int i = 0; i < rows.size(); ++i) {
+            const int row = firstRow + i;
+            const QStringList &fields = rows.at(i);
+            tableModel->setData(tableModel->index(row, MotionStyleColumn), fields.at(0));
+            tableModel->setData(tableModel->index(row, IsGrabColumn), fields.at(1));
+            for (int column = XColumn; column < ColumnCount; ++column)
+                tableModel->setData(tableModel->index(row, column), pointNumber(fields.at(column)));
+        }
+    });
     // Line by line, a replaced current cell moved to the row above it; from row 0 it moved down,
     // and the next line brought it back to row 0.
     const int currentRow = current.row();

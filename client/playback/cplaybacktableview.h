@@ -23,7 +23,8 @@ public:
     void setRowPoint(int row, const PlaybackPoint &point);
     // Reads the row as displayed; an unknown motion style text leaves point.motionStyle as it is.
     void rowPoint(int row, PlaybackPoint &point) const;
-    void setPoints(const PlaybackPoints &points);
+    // Long lists go in in blocks, with progress called between them.
+    void setPoints(const PlaybackPoints &points, const PointsProgress &progress = {});
     // Appends every row; a row with an unknown motion style text repeats the previous row's.
     void getPoints(PlaybackPoints &points) const;
 
@@ -56,6 +57,9 @@ private:
     bool isMultipleSelection() const;
     void showMultipleSelectionMessage();
     void removeSelectedRows(const QList<int> &ascendingRows);
+    // Where row lies once the rows are removed, or where the current cell of a removed row goes;
+    // -1 when no row is left for it.
+    int rowAfterRemoval(int row, const QList<int> &ascendingRows) const;
     void replaceRows(int firstRow, const QVector<QStringList> &rows);
     void moveRow(int from, int to);
 

@@ -325,8 +325,9 @@ void MainWindow::onSendPlaybackTimer()
         if (++index == rowCount) {
             ++loopsDone;
             index = 0;
+            // The count changes only here; setting it for every point costs more than the offer.
+            currentLoop->setText(QString::number(loopsDone));
         }
-        currentLoop->setText(QString::number(loopsDone));
     }
 
     setPlaybackRunning(false);

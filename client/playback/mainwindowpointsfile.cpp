@@ -5,6 +5,7 @@
 #include "playback/cdefaultpointsfile.h"
 #include "playback/cplaybackmanager.h"
 #include "playback/cplaybacktableview.h"
+#include "widgets/cbusyscope.h"
 
 #include <QAbstractItemModel>
 #include <QFileDialog>
@@ -28,15 +29,17 @@ void MainWindow::onImportBtnClicked()
         qDebug("Open file canceled!");
         return;
     }
+    CBusyScope busy(this);
+    const PointsProgress progress = [&busy] { busy.keepAlive(); };
     PlaybackPoints points;
-    CPlaybackManager::instance()->readPoints(filePath, points);
+    CPlaybackManager::instance()->readPoints(filePath, points, progress);
     // Emptying the table here would let the save at quit overwrite the default file with nothing.
     if (points.isEmpty()) {
         QMessageBox::information(
             this, tr("Warning"), tr("Failed to import playback points!"), QMessageBox::Ok);
         return;
     }
-    playbackTableView()->setPoints(points);
+    playbackTableView()->setPoints(points, progress);
 }
 
 void MainWindow::onExportBtnClicked()
@@ -55,19 +58,24 @@ void MainWindow::onExportBtnClicked()
         qDebug("Open file canceled!");
         return;
     }
-    CPlaybackManager::instance()->writePoints(filePath, points);
+    CBusyScope busy(this);
+    CPlaybackManager::instance()->writePoints(filePath, points, [&busy] { busy.keepAlive(); });
 }
 
 void MainWindow::onAppStartup()
 {
+    CBusyScope busy(this);
+    const PointsProgress progress = [&busy] { busy.keepAlive(); };
     PlaybackPoints points;
-    if (defaultPointsFile()->loadOnce(points))
-        playbackTableView()->setPoints(points);
+    if (defaultPointsFile()->loadOnce(points, progress))
+        playbackTableView()->setPoints(points, progress);
 }
 
+// The window has gone by now, so nothing shows; the scope only serves a save while it is shown.
 void MainWindow::onAppAboutToQuit()
 {
+    CBusyScope busy(this);
     PlaybackPoints points;
     playbackTableView()->getPoints(points);
-    defaultPointsFile()->save(points);
+    defaultPointsFile()->save(points, [&busy] { busy.keepAlive(); });
 }
