@@ -10,12 +10,16 @@ QString getComponentVersion(const QString &packageName)
     QFile file(QStringLiteral("components.xml"));
     if (!file.open(QIODevice::ReadOnly))
         return QString();
+    return getComponentVersion(&file, packageName);
+}
 
+QString getComponentVersion(QIODevice *device, const QString &packageName)
+{
     QDomDocument document;
     QString errorMessage;
     int errorLine = 0;
     int errorColumn = 0;
-    if (!document.setContent(&file, false, &errorMessage, &errorLine, &errorColumn)) {
+    if (!document.setContent(device, false, &errorMessage, &errorLine, &errorColumn)) {
         qDebug() << "XML Error:" << errorMessage << errorLine << errorColumn;
         return QString();
     }
