@@ -2,6 +2,7 @@
 #include "options/coptions.h"
 
 #include "ArvexDll.h"
+#include "options/saveleftovers.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -88,12 +89,13 @@ QJsonObject jsonObjectOfText(const QByteArray &text)
     return QJsonDocument::fromJson(text).object();
 }
 
-// The text of the file at pathTemplate. A missing file is first created from `current`; nothing
-// when it can be neither read nor made.
+// The text of the file at pathTemplate, after removing what an interrupted save left beside it.
+// A missing file is first created from `current`; nothing when it can be neither read nor made.
 std::optional<QByteArray> readParamsFile(const char *pathTemplate, const QJsonObject &current)
 {
     const QString path = paramsPath(pathTemplate);
     qDebug("%s", qUtf8Printable(path));
+    removeSaveLeftovers(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         QSaveFile creator(path);
