@@ -2,6 +2,7 @@
 // and a points file of thousands of points through the program's own save code, and checks that
 // every kill leaves each file whole: the content of one save or the next, never a mix.
 #include "options/coptions.h"
+#include "options/saveleftovers.h"
 #include "playback/cdefaultpointsfile.h"
 #include "playback/cplaybackpointsxml.h"
 
@@ -13,6 +14,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QThread>
 #include <QtTest>
 
 #include <cstdio>
@@ -164,16 +166,18 @@ QStringList leftovers()
 }
 
 // Loads the files as the program does at start, says "ready", and once told "go" saves on from
-// save `savesOnDisk` + 1 until it is killed, saying "round" after each round.
+// save `savesOnDisk` + 1 until it is killed, saying "save <index>" before each save.
 int runWriter(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     const qint64 savesOnDisk = qEnvironmentVariableIntValue(writerVariable);
     COptions *options = COptions::instance();
-    CDefaultPointsFile pointsFile(appPath(QStringLiteral("file/PlaybackPoints.xml")));
-    PlaybackPoints loaded;
-    pointsFile.loadOnce(loaded);
+    // Loading the default points file removes its leftovers first (tested on its own below);
+    // reading thousands of points at every start would only slow the kills down.
+    const QString pointsPath = appPath(QStringLiteral("file/PlaybackPoints.xml"));
+    removeSaveLeftovers(pointsPath);
+    CDefaultPointsFile pointsFile(pointsPath);
     std::printf("ready\n");
     std::fflush(stdout);
     char go[8];
@@ -181,6 +185,8 @@ int runWriter(int argc, char **argv)
         return 1;
     for (qint64 save = savesOnDisk;; ++save) {
         const int round = int(save / savesPerRound);
+        std::printf("save %lld\n", save);
+        std::fflush(stdout);
         switch (Step(save % savesPerRound)) {
         case UpgradeStep:
             options->setUpgrade(round);
@@ -205,8 +211,6 @@ int runWriter(int argc, char **argv)
             break;
         case PointsStep:
             pointsFile.save(roundPoints(round));
-            std::printf("round\n");
-            std::fflush(stdout);
             break;
         }
     }
@@ -279,6 +283,19 @@ qint64 tst_KilledSave::savesOnDisk(qint64 from)
     return -1;
 }
 
+// The index of the next save the writer announces, or -1 if it announces none for a minute.
+qint64 nextSave(QProcess &writer)
+{
+    while (writer.canReadLine() || writer.waitForReadyRead(60000)) {
+        const QByteArray line = writer.readLine();
+        if (line.startsWith("save "))
+            return line.mid(5).trimmed().toLongLong();
+    }
+    return -1;
+}
+
+// A kill picks one of the eight saves and a moment from its start to a little past its end, as an
+// undisturbed run measured it, so that every kind of save is hit whatever the machine's load.
 void tst_KilledSave::killedAtRandomMoments()
 {
     const int kills = qEnvironmentVariableIsSet(killsVariable)
@@ -286,32 +303,44 @@ void tst_KilledSave::killedAtRandomMoments()
         : defaultKills;
     QRandomGenerator random(QRandomGenerator::global()->generate());
 
-    // One undisturbed run measures how long a round of saves takes.
     qint64 saves = savesPerRound;
     QProcess writer;
     QVERIFY(startWriter(writer, saves));
     writer.write("go\n");
-    QElapsedTimer roundTimer;
-    roundTimer.start();
-    for (int rounds = 0; rounds < 3;) {
-        QVERIFY(writer.waitForReadyRead(60000));
-        while (writer.canReadLine())
-            rounds += writer.readLine() == "round\n";
+    QElapsedTimer clock;
+    clock.start();
+    QVector<qint64> stepMicroseconds(savesPerRound, 0);
+    const int measuredRounds = 3;
+    qint64 previous = nextSave(writer);
+    qint64 previousStart = clock.nsecsElapsed() / 1000;
+    while (previous < saves + measuredRounds * savesPerRound) {
+        const qint64 save = nextSave(writer);
+        QCOMPARE(save, previous + 1);
+        const qint64 start = clock.nsecsElapsed() / 1000;
+        stepMicroseconds[int(previous % savesPerRound)] += (start - previousStart) / measuredRounds;
+        previous = save;
+        previousStart = start;
     }
-    const qint64 roundMs = qMax(qint64(1), roundTimer.elapsed() / 3);
     writer.kill();
     QVERIFY(writer.waitForFinished());
 
-    int leftoversSeen = 0;
-    qint64 firstSaves = savesOnDisk(saves);
+    const qint64 firstSaves = savesOnDisk(saves);
     QVERIFY(firstSaves >= 0);
     saves = firstSaves;
+    int leftoversSeen = 0;
+    QVector<int> oldContent(savesPerRound, 0); // kills that left the chosen save's file as it was
+    QVector<int> newContent(savesPerRound, 0);
     for (int kill = 0; kill < kills; ++kill) {
+        const int step = random.bounded(savesPerRound);
+        const int delay = random.bounded(int(stepMicroseconds.at(step) * 6 / 5) + 1);
         QVERIFY2(startWriter(writer, saves), "the writer did not start");
         QVERIFY2(leftovers().isEmpty(), qPrintable(leftovers().join(' ')));
         writer.write("go\n");
-        QVERIFY(writer.waitForBytesWritten());
-        QTest::qSleep(random.bounded(int(roundMs * 3 / 2) + 1));
+        qint64 chosen = nextSave(writer);
+        while (chosen >= 0 && chosen % savesPerRound != step)
+            chosen = nextSave(writer);
+        QVERIFY(chosen >= 0);
+        QThread::usleep(ulong(delay));
         writer.kill(); // SIGKILL
         QVERIFY(writer.waitForFinished());
         QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
@@ -321,6 +350,7 @@ void tst_KilledSave::killedAtRandomMoments()
             qPrintable(QString("kill %1: the files hold no state at or after save %2")
                            .arg(kill)
                            .arg(saves)));
+        ++(after > chosen ? newContent : oldContent)[step];
         leftoversSeen += leftovers().size();
         saves = after;
     }
@@ -334,9 +364,19 @@ void tst_KilledSave::killedAtRandomMoments()
     QVERIFY(pointsFile.open(QIODevice::ReadOnly));
     QCOMPARE(CPlaybackPointsXml::read(&pointsFile, points), CPlaybackPointsXml::WithElements);
     QCOMPARE(points.size(), pointCount);
-    qInfo("%d kills in %lld saves (a round of 8 took %lld ms); every file held its previous or "
-          "its new content; %d temporary files left by kills, all removed at the next start",
-        kills, saves - firstSaves, roundMs, leftoversSeen);
+
+    QStringList perStep;
+    for (int step = 0; step < savesPerRound; ++step) {
+        perStep << QString("%1/%2 (%3 us)")
+                       .arg(oldContent.at(step))
+                       .arg(newContent.at(step))
+                       .arg(stepMicroseconds.at(step));
+    }
+    qInfo("%d kills, %lld saves; every file held its previous or its new content. Old/new content "
+          "of the chosen save's file per save (upgrade, language, jog static, jog ratio, playback "
+          "static, velocity, acceleration, %d points): %s. %d temporary files left by kills, all "
+          "removed at the next start.",
+        kills, saves - firstSaves, pointCount, qPrintable(perStep.join(", ")), leftoversSeen);
 }
 
 void tst_KilledSave::leftoversRemovedAtStart()
@@ -352,10 +392,17 @@ void tst_KilledSave::leftoversRemovedAtStart()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("{\"language\": 2");
     }
+    // The first load of the points file, then the parameter store's first use in a new process.
+    CDefaultPointsFile pointsFile(appPath(savedFiles.last()));
+    PlaybackPoints points;
+    QVERIFY(pointsFile.loadOnce(points));
+    QCOMPARE(points.size(), pointCount);
+    QVERIFY(!QFile::exists(appPath(left.last())));
     QProcess writer;
     QVERIFY(startWriter(writer, savesPerRound));
     writer.kill();
     QVERIFY(writer.waitForFinished());
+
     for (const QString &name : left)
         QVERIFY2(!QFile::exists(appPath(name)), qPrintable(name));
     for (const QString &name : kept)
