@@ -9,6 +9,8 @@ packages=(
     libqcustomplot-dev libbenchmark-dev
     xvfb xauth imagemagick fonts-noto-cjk fonts-dejavu-core fonts-liberation
 )
+# tools/run-fuzzers.sh also needs clang and libFuzzer.
+[ "${1:-}" = "--fuzz" ] && packages+=(clang-14 libclang-rt-14-dev)
 
 missing=()
 for package in "${packages[@]}"; do

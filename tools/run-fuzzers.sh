@@ -30,6 +30,7 @@ if [ ${#targets[@]} -eq 0 ]; then
     done
 fi
 
+"$root/tools/install-deps.sh" --fuzz
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFUZZ=ON \
     -DARVEX_BUILD_TESTS=OFF -DARVEX_BUILD_BENCH=OFF \
     -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
