@@ -84,8 +84,7 @@ bool isXmlName(QStringView name)
         const QChar::Category category = c.category();
         return begins(c) || c == QLatin1Char('.') || c == QLatin1Char('-')
             || (category >= QChar::Number_DecimalDigit && category <= QChar::Number_Other)
-            || (category >= QChar::Mark_NonSpacing && category <= QChar::Mark_Enclosing)
-            || category == QChar::Letter_Modifier;
+            || (category >= QChar::Mark_NonSpacing && category <= QChar::Mark_Enclosing);
     };
     return !name.isEmpty() && begins(name.front())
         && std::all_of(name.begin() + 1, name.end(), continues);
