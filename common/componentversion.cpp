@@ -10,12 +10,16 @@ QString getComponentVersion(const QString &packageName, bool logParseOutcome)
     QFile file(QStringLiteral("components.xml"));
     if (!file.open(QIODevice::ReadOnly))
         return QString();
+    return getComponentVersion(&file, packageName, logParseOutcome);
+}
 
+QString getComponentVersion(QIODevice *device, const QString &packageName, bool logParseOutcome)
+{
     QDomDocument document;
     QString errorMessage;
     int errorLine = 0;
     int errorColumn = 0;
-    const bool parsed = document.setContent(&file, false, &errorMessage, &errorLine, &errorColumn);
+    const bool parsed = document.setContent(device, false, &errorMessage, &errorLine, &errorColumn);
     if (logParseOutcome)
         qDebug() << parsed;
     if (!parsed) {

@@ -4,17 +4,23 @@
 #include "playback/cplaybackmanager.h"
 
 #include <QDomDocument>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
+#include <ctime>
 #include <memory>
 #include <sys/resource.h>
 
 Q_DECLARE_METATYPE(PlaybackPoint)
 
 namespace {
+
+#ifdef __SANITIZE_ADDRESS__
+const int sanitizerSlowdown = 4;
+#else
+const int sanitizerSlowdown = 1;
+#endif
 
 PlaybackPoint point(uint8_t motionStyle, uint8_t isGrab, float x, float y, float z, float rHead,
     float gripper, float pauseTime)
@@ -231,6 +237,20 @@ void tst_PlaybackManager::lenientReading_data()
                + pointOf("<motionStyle>MOVL</motionStyle><x>2</x>"))
         << QStringList { "0 0 0 0 0 0 0 0", "2 0 2 0 0 0 0 0" };
 
+    // Found by fuzzing: the stream reader takes these names, the DOM parser refuses them.
+    QTest::newRow("entity name with a control character")
+        << document(pointOf("<x>1</x><y>&#45;3&am\x01p;</y>")) << QStringList();
+    QTest::newRow("attribute name with a dollar sign")
+        << document("<point xml$s:ns='urn:a'><x>7</x></point>") << QStringList();
+    QTest::newRow("element name with a dollar sign")
+        << document(pointOf("<x>1</x><y$>2</y$>")) << QStringList();
+    QTest::newRow("name starting with a digit")
+        << document(pointOf("<x>1</x><y 1a='2'/>")) << QStringList();
+    QTest::newRow("processing instruction target with a dollar sign")
+        << document(pointOf("<x>1</x><?p$i?>")) << QStringList();
+    QTest::newRow("names of letters, digits, marks, '.', '-', '_' and ':'")
+        << document(pointOf("<x>1&_n\xC3\xA9.-9\xCC\x81;</x><y a.b-c_:d='1'>2</y><?t-1.x?>"))
+        << QStringList { "0 0 1 2 0 0 0 0" };
     QTest::newRow("no point elements") << document("<points/>") << QStringList();
     QTest::newRow("empty file") << QByteArray() << QStringList();
     QTest::newRow("not XML") << QByteArray("MOVJ\tfalse\t200\t0\t50\t0\t0\t0\n") << QStringList();
@@ -316,11 +336,13 @@ void tst_PlaybackManager::hostileFiles()
             file.write(part);
         file.write(tail);
     }
-    QElapsedTimer timer;
-    timer.start();
+    const std::clock_t start = std::clock();
     QCOMPARE(describe(readPoints(path)), points);
-    // Far beyond a normal read of a file this size, short of the minutes a hang would take.
-    QVERIFY2(timer.elapsed() < 15000, QByteArray::number(timer.elapsed()) + " ms");
+    // Far beyond a normal read of a file this size, short of the minutes a hang would take. The
+    // processor time counts, so that a busy machine does not fail the test; the sanitizers slow
+    // the read down several times.
+    const qint64 milliseconds = qint64(std::clock() - start) * 1000 / CLOCKS_PER_SEC;
+    QVERIFY2(milliseconds < 15000 * sanitizerSlowdown, QByteArray::number(milliseconds) + " ms");
 }
 
 void tst_PlaybackManager::largeFileReadsInBoundedMemory()

@@ -36,6 +36,8 @@ private slots:
     void pauseTimeField_data();
     void pauseTimeField();
     void ratioSlidersSendOnce();
+    void storedRatiosClamped_data();
+    void storedRatiosClamped();
     void quitSavesTableForNextStart();
 
 private:
@@ -415,6 +417,51 @@ void tst_PlaybackRun::ratioSlidersSendOnce()
     QCOMPARE(params.accelerationRatio, 30.0f);
     QCOMPARE(COptions::instance()->playbackParams().velocityRatio, 25.0f);
     QCOMPARE(COptions::instance()->playbackParams().accelerationRatio, 30.0f);
+}
+
+void tst_PlaybackRun::storedRatiosClamped_data()
+{
+    // The numbers in PlaybackParams.json.
+    QTest::addColumn<QByteArray>("velocity");
+    QTest::addColumn<QByteArray>("acceleration");
+    QTest::addColumn<int>("velocityShown");
+    QTest::addColumn<int>("accelerationShown");
+
+    QTest::newRow("in range, truncated") << QByteArray("37.9") << QByteArray("99.5") << 37 << 99;
+    QTest::newRow("beyond an int") << QByteArray("1e10") << QByteArray("-3e9") << 100 << 1;
+    QTest::newRow("beyond a float") << QByteArray("1e39") << QByteArray("-1e39") << 100 << 1;
+    QTest::newRow("below the range") << QByteArray("0") << QByteArray("0.9") << 1 << 1;
+}
+
+// A hand-edited file may hold any number; the sliders show it within their range, and the arm
+// gets those values at connection.
+void tst_PlaybackRun::storedRatiosClamped()
+{
+    QFETCH(QByteArray, velocity);
+    QFETCH(QByteArray, acceleration);
+    QFETCH(int, velocityShown);
+    QFETCH(int, accelerationShown);
+
+    window.reset();
+    arvexsim::reset();
+    const PlaybackParams before = COptions::instance()->playbackParams();
+    const PlaybackParams stored = COptions::playbackParamsFromText(
+        "{\"velocityRatio\": " + velocity + ", \"accelerationRatio\": " + acceleration + "}");
+    COptions::instance()->setPlaybackVelocityRatio(stored.velocityRatio);
+    COptions::instance()->setPlaybackAccelerationRatio(stored.accelerationRatio);
+    window = createWindow();
+    const QList<QSpinBox *> spinBoxes = panel()->findChildren<QSpinBox *>();
+    QCOMPARE(child<QSlider>(panel(), "velocityRatio")->value(), velocityShown);
+    QCOMPARE(child<QSlider>(panel(), "accelerationRatio")->value(), accelerationShown);
+    QCOMPARE(spinBoxes.at(0)->value(), velocityShown);
+    QCOMPARE(spinBoxes.at(1)->value(), accelerationShown);
+    QVERIFY(waitUntilConnected(window.get()));
+    const auto sent
+        = arvexsim::callsOf("SetPlaybackDynamicParams").back().as<PlaybackDynamicParams>();
+    QCOMPARE(sent.velocityRatio, float(velocityShown));
+    QCOMPARE(sent.accelerationRatio, float(accelerationShown));
+    COptions::instance()->setPlaybackVelocityRatio(before.velocityRatio);
+    COptions::instance()->setPlaybackAccelerationRatio(before.accelerationRatio);
 }
 
 void tst_PlaybackRun::quitSavesTableForNextStart()

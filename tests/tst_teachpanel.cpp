@@ -37,7 +37,8 @@ private slots:
     void gripperButtons();
     void sliderDragSendsOnce();
     void spinBoxRange();
-    void storedRatioTruncated();
+    void storedRatioClamped_data();
+    void storedRatioClamped();
 
 private:
     QWidget *panel() const { return teachPanelOf(*window); }
@@ -265,13 +266,38 @@ void tst_TeachPanel::spinBoxRange()
     }
 }
 
-void tst_TeachPanel::storedRatioTruncated()
+void tst_TeachPanel::storedRatioClamped_data()
 {
+    QTest::addColumn<QByteArray>("stored"); // the number in JogParams.json
+    QTest::addColumn<int>("shown");
+
+    QTest::newRow("in range, truncated") << QByteArray("37.9") << 37;
+    QTest::newRow("top, truncated") << QByteArray("100.7") << 100;
+    QTest::newRow("below the range") << QByteArray("0.5") << 1;
+    QTest::newRow("beyond an int") << QByteArray("1e10") << 100;
+    QTest::newRow("beyond a float") << QByteArray("1e39") << 100;
+    QTest::newRow("far below") << QByteArray("-3e9") << 1;
+}
+
+// A hand-edited file may hold any number; the slider shows it within its range, and the arm
+// gets that value at connection.
+void tst_TeachPanel::storedRatioClamped()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(int, shown);
+
     window.reset();
-    COptions::instance()->setJogVelocityRatio(37.9f);
+    arvexsim::reset();
+    const float before = COptions::instance()->jogParams().velocityRatio;
+    COptions::instance()->setJogVelocityRatio(
+        COptions::jogParamsFromText("{\"velocityRatio\": " + stored + "}").velocityRatio);
     window = createWindow();
-    QCOMPARE(child<QSlider>(panel(), "velocityRatio")->value(), 37);
-    QCOMPARE(panel()->findChild<QSpinBox *>()->value(), 37);
+    QCOMPARE(child<QSlider>(panel(), "velocityRatio")->value(), shown);
+    QCOMPARE(panel()->findChild<QSpinBox *>()->value(), shown);
+    QVERIFY(waitUntilConnected(window.get()));
+    QCOMPARE(arvexsim::callsOf("SetJogDynamicParams").back().as<JogDynamicParams>().velocityRatio,
+        float(shown));
+    COptions::instance()->setJogVelocityRatio(before);
 }
 
 QTEST_MAIN(tst_TeachPanel)

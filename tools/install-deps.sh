@@ -12,6 +12,8 @@ packages=(
     dpkg-dev xdotool
     qttranslations5-l10n
 )
+# tools/run-fuzzers.sh also needs clang and libFuzzer.
+[ "${1:-}" = "--fuzz" ] && packages+=(clang-14 libclang-rt-14-dev)
 
 missing=()
 for package in "${packages[@]}"; do

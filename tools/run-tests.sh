@@ -5,6 +5,10 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${ARVEX_TEST_BUILD_DIR:-$root/build-tests}"
+# The sanitizer build gets a folder of its own, so that neither build undoes the other.
+case " $* " in
+*" -DSANITIZE=ON "*) build="${ARVEX_TEST_BUILD_DIR:-$root/build-tests-sanitize}" ;;
+esac
 "$root/tools/install-deps.sh"
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug "$@"

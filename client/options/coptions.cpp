@@ -3,6 +3,7 @@
 
 #include "ArvexDll.h"
 #include "cfilelocations.h"
+#include "options/saveleftovers.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -83,12 +84,18 @@ bool commitJson(QSaveFile &file, const QJsonObject &object)
     return file.write(text) == text.size() && file.flush() && file.commit();
 }
 
-// The top-level object of the file at relativePath (empty if the text is not a JSON object).
+QJsonObject jsonObjectOfText(const QByteArray &text)
+{
+    return QJsonDocument::fromJson(text).object();
+}
+
+// The text of the file at relativePath, after removing what an interrupted save left beside it.
 // A missing file is first created from `current`; nothing when it can be neither read nor made.
-std::optional<QJsonObject> readParamsFile(const char *relativePath, const QJsonObject &current)
+std::optional<QByteArray> readParamsFile(const char *relativePath, const QJsonObject &current)
 {
     const QString path = paramsPath(relativePath);
     qDebug("%s", qUtf8Printable(path));
+    removeSaveLeftovers(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         QSaveFile creator(path);
@@ -100,7 +107,7 @@ std::optional<QJsonObject> readParamsFile(const char *relativePath, const QJsonO
             return std::nullopt;
         }
     }
-    return QJsonDocument::fromJson(file.readAll()).object();
+    return file.readAll();
 }
 
 void writeParamsFile(const char *relativePath, const QJsonObject &object)
@@ -181,10 +188,34 @@ void COptions::setPlaybackAccelerationRatio(float ratio)
 }
 
 // toInt(0) also gives 0 for a number that is not whole.
+int COptions::upgradeFromText(const QByteArray &text)
+{
+    return jsonObjectOfText(text).value(upgradeKey).toInt(0);
+}
+
+int COptions::languageFromText(const QByteArray &text)
+{
+    return jsonObjectOfText(text).value(languageKey).toInt(0);
+}
+
+JogParams COptions::jogParamsFromText(const QByteArray &text)
+{
+    JogParams params;
+    floatsFromJson(jsonObjectOfText(text), jogKeys, params);
+    return params;
+}
+
+PlaybackParams COptions::playbackParamsFromText(const QByteArray &text)
+{
+    PlaybackParams params;
+    floatsFromJson(jsonObjectOfText(text), playbackKeys, params);
+    return params;
+}
+
 void COptions::loadUpgradeParams()
 {
-    if (const auto object = readParamsFile(upgradeParamsPath, { { upgradeKey, m_upgrade } }))
-        m_upgrade = object->value(upgradeKey).toInt(0);
+    if (const auto text = readParamsFile(upgradeParamsPath, { { upgradeKey, m_upgrade } }))
+        m_upgrade = upgradeFromText(*text);
 }
 
 void COptions::saveUpgradeParams() const
@@ -194,8 +225,8 @@ void COptions::saveUpgradeParams() const
 
 void COptions::loadAppParams()
 {
-    if (const auto object = readParamsFile(appParamsPath, { { languageKey, m_language } }))
-        m_language = object->value(languageKey).toInt(0);
+    if (const auto text = readParamsFile(appParamsPath, { { languageKey, m_language } }))
+        m_language = languageFromText(*text);
 }
 
 void COptions::saveAppParams() const
@@ -205,8 +236,8 @@ void COptions::saveAppParams() const
 
 void COptions::loadJogParams()
 {
-    if (const auto object = readParamsFile(jogParamsPath, floatsToJson(m_jogParams, jogKeys)))
-        floatsFromJson(*object, jogKeys, m_jogParams);
+    if (const auto text = readParamsFile(jogParamsPath, floatsToJson(m_jogParams, jogKeys)))
+        m_jogParams = jogParamsFromText(*text);
 }
 
 void COptions::saveJogParams() const
@@ -217,8 +248,8 @@ void COptions::saveJogParams() const
 void COptions::loadPlaybackParams()
 {
     const QJsonObject current = floatsToJson(m_playbackParams, playbackKeys);
-    if (const auto object = readParamsFile(playbackParamsPath, current))
-        floatsFromJson(*object, playbackKeys, m_playbackParams);
+    if (const auto text = readParamsFile(playbackParamsPath, current))
+        m_playbackParams = playbackParamsFromText(*text);
 }
 
 void COptions::savePlaybackParams() const

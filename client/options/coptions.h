@@ -35,6 +35,13 @@ public:
     void setPlaybackVelocityRatio(float ratio);
     void setPlaybackAccelerationRatio(float ratio);
 
+    // What a file's text gives when it is read at the first use: a member that is missing or
+    // unusable reads as 0, not as the default, and text that is no JSON object as all zeros.
+    static int upgradeFromText(const QByteArray &text);
+    static int languageFromText(const QByteArray &text);
+    static JogParams jogParamsFromText(const QByteArray &text);
+    static PlaybackParams playbackParamsFromText(const QByteArray &text);
+
 private:
     COptions();
 

@@ -1,6 +1,7 @@
 // CDefaultPointsFile: the points file loaded at the first connection of a run and saved at quit.
 #include "playback/cdefaultpointsfile.h"
 
+#include "options/saveleftovers.h"
 #include "playback/cplaybackmanager.h"
 #include "playback/cplaybackpointsxml.h"
 
@@ -17,6 +18,7 @@ bool CDefaultPointsFile::loadOnce(PlaybackPoints &points, const PointsProgress &
         return false;
     loaded = true;
     points.clear();
+    removeSaveLeftovers(filePath);
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
         return true;

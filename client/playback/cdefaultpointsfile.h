@@ -14,7 +14,8 @@ public:
     explicit CDefaultPointsFile(const QString &filePath, QObject *parent = nullptr);
 
     // Reads the file on the first call only, so that a reconnection keeps the table; later calls
-    // return false and leave points alone.
+    // return false and leave points alone. The first call also removes what an interrupted save
+    // left beside the file.
     bool loadOnce(PlaybackPoints &points, const PointsProgress &progress = {});
     // Writes points over the file. A file that held something but no points when it was loaded
     // is first copied to "<file>.bak"; without that copy it is left as it is.

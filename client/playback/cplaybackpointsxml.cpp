@@ -70,6 +70,26 @@ bool isXmlSpace(QChar c)
         || c == QLatin1Char('\r');
 }
 
+// The DOM parser's rule for a name: it starts with a letter, '_' or ':', and goes on with those,
+// digits, marks, '.' and '-'.
+bool isXmlName(QStringView name)
+{
+    const auto begins = [](QChar c) {
+        const QChar::Category category = c.category();
+        return c == QLatin1Char('_') || c == QLatin1Char(':')
+            || (category >= QChar::Letter_Uppercase && category <= QChar::Letter_Other)
+            || category == QChar::Number_Letter;
+    };
+    const auto continues = [&begins](QChar c) {
+        const QChar::Category category = c.category();
+        return begins(c) || c == QLatin1Char('.') || c == QLatin1Char('-')
+            || (category >= QChar::Number_DecimalDigit && category <= QChar::Number_Other)
+            || (category >= QChar::Mark_NonSpacing && category <= QChar::Mark_Enclosing);
+    };
+    return !name.isEmpty() && begins(name.front())
+        && std::all_of(name.begin() + 1, name.end(), continues);
+}
+
 // The codec a DOM parser picks: from a byte order mark or the width of the first '<', then the
 // encoding the XML declaration names if that one is known.
 QTextCodec *codecOfDocument(const QByteArray &head)
@@ -111,8 +131,11 @@ CPlaybackPointsXml::CPlaybackPointsXml(PlaybackPoints &pointsRead)
 }
 
 // The DOM parser keeps an unknown entity as an empty node; its text is that of the nodes around.
-QString CPlaybackPointsXml::resolveUndeclaredEntity(const QString &)
+// It refuses a reference whose name is no XML name, which the stream reader passes on here.
+QString CPlaybackPointsXml::resolveUndeclaredEntity(const QString &name)
 {
+    if (!isXmlName(name))
+        entityNameInvalid = true;
     return QLatin1String("");
 }
 
@@ -171,12 +194,12 @@ bool CPlaybackPointsXml::feed(const QString &text)
     charsWithoutToken += text.size();
     while (xml.readNext() != QXmlStreamReader::Invalid) {
         charsWithoutToken = 0;
-        if (!handleToken())
+        if (entityNameInvalid || !handleToken())
             return false;
     }
     // The reader parses an unfinished token again from its start whenever text is added: a huge
     // comment or tag would take quadratic time.
-    return xml.error() == QXmlStreamReader::PrematureEndOfDocumentError
+    return xml.error() == QXmlStreamReader::PrematureEndOfDocumentError && !entityNameInvalid
         && charsWithoutToken <= maxTextLength;
 }
 
@@ -191,8 +214,12 @@ bool CPlaybackPointsXml::handleToken()
         return true;
     case QXmlStreamReader::Characters:
         return characters();
-    case QXmlStreamReader::Comment:
     case QXmlStreamReader::ProcessingInstruction:
+        if (!isXmlName(xml.processingInstructionTarget()))
+            return false;
+        endTextNode();
+        return true;
+    case QXmlStreamReader::Comment:
         endTextNode();
         return true;
     default:
@@ -234,6 +261,14 @@ bool CPlaybackPointsXml::startElement()
 {
     if (++depth > maxDepth)
         return false;
+    // The stream reader takes any character but a delimiter into a name; the DOM parser does not.
+    if (!isXmlName(xml.qualifiedName()))
+        return false;
+    const QXmlStreamAttributes attributes = xml.attributes();
+    for (const QXmlStreamAttribute &attribute : attributes) {
+        if (!isXmlName(attribute.qualifiedName()))
+            return false;
+    }
     if (field >= 0) {
         // Markup inside a field: the text of its elements still belongs to the field.
         endTextNode();

@@ -52,6 +52,7 @@ private:
     QString fieldText;
     QString textNode;
     bool documentEnded = false;
+    bool entityNameInvalid = false;
     int charsWithoutToken = 0;
 
     int doctypeCharsMatched = 0;

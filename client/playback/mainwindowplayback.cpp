@@ -7,6 +7,7 @@
 #include "playback/playbackpoint.h"
 #include "widgets/ccombobox.h"
 #include "widgets/panelstyles.h"
+#include "widgets/slidervalue.h"
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>
@@ -65,13 +66,14 @@ void setValidator(QLineEdit *edit, const QString &pattern)
 }
 
 // A ratio slider with its spin box; each follows the other and every move restarts `timer`.
-QList<QWidget *> createRatioControls(
-    QWidget *panel, const QString &objectName, int sliderY, int spinBoxY, int value, QObject *timer)
+QList<QWidget *> createRatioControls(QWidget *panel, const QString &objectName, int sliderY,
+    int spinBoxY, float storedValue, QObject *timer)
 {
     auto *slider = new QSlider(Qt::Horizontal, panel);
     slider->setObjectName(objectName);
     slider->setGeometry(967, sliderY, 196, 22);
     slider->setRange(1, 100);
+    const int value = clampedSliderValue(storedValue, slider->minimum(), slider->maximum());
     slider->setValue(value);
     slider->setStyleSheet(PanelStyles::slider());
     auto *spinBox = new QSpinBox(panel);
@@ -176,13 +178,13 @@ void MainWindow::createPlaybackPanel(QWidget *panel)
     const PlaybackParams stored = COptions::instance()->playbackParams();
     createLabel(panel, tr("Velocity Ratio"), QRect(967, 242, 196, 22),
         Qt::AlignLeft | Qt::AlignVCenter, captionStyle);
-    const QList<QWidget *> velocityControls = createRatioControls(panel,
-        QStringLiteral("velocityRatio"), 282, 242, int(stored.velocityRatio), playbackRatioTimer);
+    const QList<QWidget *> velocityControls = createRatioControls(
+        panel, QStringLiteral("velocityRatio"), 282, 242, stored.velocityRatio, playbackRatioTimer);
     createLabel(panel, tr("Acceleratio Ratio"), QRect(967, 312, 196, 22),
         Qt::AlignLeft | Qt::AlignVCenter, captionStyle);
     const QList<QWidget *> accelerationControls
         = createRatioControls(panel, QStringLiteral("accelerationRatio"), 342, 312,
-            int(stored.accelerationRatio), playbackRatioTimer);
+            stored.accelerationRatio, playbackRatioTimer);
 
     playbackLockedWidgets
         = { motionStyle, pauseTime, tableView, saveBtn, importBtn, exportBtn, loop };

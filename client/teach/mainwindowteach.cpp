@@ -5,6 +5,7 @@
 #include "options/coptions.h"
 #include "widgets/ccombobox.h"
 #include "widgets/panelstyles.h"
+#include "widgets/slidervalue.h"
 
 #include <QButtonGroup>
 #include <QDebug>
@@ -144,7 +145,8 @@ void MainWindow::createTeachPanel(QWidget *panel)
                                      PanelStyles::greyButton(), QRect(1079, 205, 85, 33)),
         gripperSubId);
 
-    const int storedRatio = int(COptions::instance()->jogParams().velocityRatio);
+    const int storedRatio = clampedSliderValue(COptions::instance()->jogParams().velocityRatio,
+        velocityRatio->minimum(), velocityRatio->maximum());
     velocityRatio->setValue(storedRatio);
     velocitySpinBox->setValue(storedRatio);
     connect(velocityRatio, SIGNAL(valueChanged(int)), velocitySpinBox, SLOT(setValue(int)));
