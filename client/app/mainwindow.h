@@ -75,6 +75,9 @@ private:
     void showBeforeBlocking(QWidget *busyDialog);
     // Moves actions and panels between the connected and the disconnected state.
     void setConnectedState(bool connected);
+    // Before a run: true when every point is within the arm's reach or the user starts anyway.
+    // Marks the rows out of reach either way.
+    bool confirmReachablePoints();
 
     QAction *exitAct = nullptr;
     QAction *connectAct = nullptr;
