@@ -6,13 +6,16 @@
 #include "widgets/cwidget.h"
 
 #include <QList>
+#include <QPointer>
 
+class CArmViewWindow;
 class CDefaultPointsFile;
 class CPlaybackTableView;
 class QAction;
 class QMenu;
 class QSignalMapper;
 class QTimer;
+struct Pose;
 
 class MainWindow : public CWidget
 {
@@ -56,6 +59,7 @@ private slots:
     void onExportBtnClicked();
     void onAppStartup();
     void onAppAboutToQuit();
+    void onArmViewActTriggered();
 
 private:
     void createActions();
@@ -75,6 +79,9 @@ private:
     void showBeforeBlocking(QWidget *busyDialog);
     // Moves actions and panels between the connected and the disconnected state.
     void setConnectedState(bool connected);
+    // Shows the pose in the arm view window when it is open.
+    void showPoseInArmView(const Pose &pose);
+    void placeArmViewWindow();
     // Before a run: true when every point is within the arm's reach or the user starts anyway.
     // Marks the rows out of reach either way.
     bool confirmReachablePoints();
@@ -89,6 +96,7 @@ private:
     QAction *playbackConfigAct = nullptr;
     QAction *eegAct = nullptr;
     QAction *configLanguageAct = nullptr;
+    QAction *armViewAct = nullptr;
     QMenu *popupMenu = nullptr;
 
     QWidget *teachPanel = nullptr;
@@ -109,4 +117,6 @@ private:
     // Loaded at the first connection only, saved at quit; created on first use.
     CDefaultPointsFile *defaultPointsFile();
     CDefaultPointsFile *pointsFile = nullptr;
+
+    QPointer<CArmViewWindow> armViewWindow;
 };
