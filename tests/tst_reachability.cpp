@@ -177,6 +177,15 @@ void tst_Reachability::answers()
     // Starting anyway hands every point to the controller, which decides what to do with them.
     QCOMPARE(offeredPointCount(), runs ? 3 : 0);
     QVERIFY(rowTinted(0) && !rowTinted(1) && rowTinted(2));
+
+    // What the user sees: the headers' ground, right of their numbers.
+    QHeaderView *header = table()->verticalHeader();
+    const QImage headers = header->viewport()->grab().toImage();
+    const auto groundOf = [&](int row) {
+        return headers.pixelColor(header->width() - 4, header->sectionViewportPosition(row) + 4);
+    };
+    const auto tinted = [](const QColor &ground) { return ground.red() - ground.green() > 40; };
+    QVERIFY(tinted(groundOf(0)) && !tinted(groundOf(1)) && tinted(groundOf(2)));
 }
 
 void tst_Reachability::longListIsShortened()

@@ -2,9 +2,11 @@
 #include "app/mainwindow.h"
 
 #include "armkinematics.h"
+#include "playback/coutofreachheadertint.h"
 #include "playback/cplaybacktablemodel.h"
 #include "playback/cplaybacktableview.h"
 
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -24,6 +26,8 @@ bool MainWindow::confirmReachablePoints()
 {
     CPlaybackTableView *tableView = playbackTableView();
     auto *model = qobject_cast<CPlaybackTableModel *>(tableView->model());
+    if (!tableView->verticalHeader()->findChild<COutOfReachHeaderTint *>())
+        new COutOfReachHeaderTint(tableView->verticalHeader());
     PlaybackPoints points;
     tableView->getPoints(points);
 
