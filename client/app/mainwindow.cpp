@@ -147,6 +147,10 @@ void MainWindow::createActions()
     configLanguageAct->setToolTip(tr("Config the application language"));
     connect(configLanguageAct, SIGNAL(triggered()), this, SLOT(onConfigLanguageBtnClicked()));
 
+    armViewAct = new QAction(tr("Arm &View..."), this);
+    armViewAct->setToolTip(tr("Show the arm, its reach and the playback points"));
+    connect(armViewAct, SIGNAL(triggered()), this, SLOT(onArmViewActTriggered()));
+
     for (QAction *action : controllerActions())
         action->setEnabled(false);
 }
@@ -161,6 +165,7 @@ void MainWindow::createMenus()
     popupMenu->addAction(userDefAct);
     popupMenu->addAction(jogConfigAct);
     popupMenu->addAction(playbackConfigAct);
+    popupMenu->addAction(armViewAct);
     popupMenu->addSeparator();
     popupMenu->addAction(eegAct);
     popupMenu->addSeparator();

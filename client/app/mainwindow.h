@@ -9,6 +9,7 @@
 #include <QList>
 #include <QPointer>
 
+class CArmViewWindow;
 class CDefaultPointsFile;
 class CEEGCurveDialog;
 class CPlaybackTableView;
@@ -19,6 +20,7 @@ class QTimer;
 namespace UpdateKit {
 class UpdateController;
 }
+struct Pose;
 
 class MainWindow : public CWidget
 {
@@ -65,6 +67,7 @@ private slots:
     void onExportBtnClicked();
     void onAppStartup();
     void onAppAboutToQuit();
+    void onArmViewActTriggered();
 
 private:
     void createActions();
@@ -88,6 +91,12 @@ private:
     void setConnectedState(bool connected);
     // Sends a ratio whose slider moved less than 500 ms ago, while the controller still listens.
     void sendPendingRatios();
+    // Shows the pose in the arm view window when it is open.
+    void showPoseInArmView(const Pose &pose);
+    void placeArmViewWindow();
+    // Before a run: true when every point is within the arm's reach or the user starts anyway.
+    // Marks the rows out of reach either way.
+    bool confirmReachablePoints();
 
     QAction *exitAct = nullptr;
     QAction *connectAct = nullptr;
@@ -99,6 +108,7 @@ private:
     QAction *playbackConfigAct = nullptr;
     QAction *eegAct = nullptr;
     QAction *configLanguageAct = nullptr;
+    QAction *armViewAct = nullptr;
     QMenu *popupMenu = nullptr;
     UpdateKit::UpdateController *updateController = nullptr;
 
@@ -122,4 +132,6 @@ private:
     // Loaded at the first connection only, saved at quit; created on first use.
     CDefaultPointsFile *defaultPointsFile();
     CDefaultPointsFile *pointsFile = nullptr;
+
+    QPointer<CArmViewWindow> armViewWindow;
 };

@@ -236,6 +236,7 @@ void MainWindow::onGetPoseTimer()
     setField(QStringLiteral("isGrab"),
         pose.isGrab != 0.0f ? QStringLiteral("true") : QStringLiteral("false"));
     setField(QStringLiteral("gripper"), QString::number(pose.gripper, 'f', 3));
+    showPoseInArmView(pose);
 }
 
 void MainWindow::upgradeArvex()

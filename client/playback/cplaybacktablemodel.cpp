@@ -3,6 +3,7 @@
 
 #include "playback/playbackpoint.h"
 
+#include <QColor>
 #include <QVector>
 
 CPlaybackTableModel::CPlaybackTableModel(QObject *parent)
@@ -18,6 +19,8 @@ CPlaybackTableModel::CPlaybackTableModel(QObject *parent)
             SIGNAL(columnsMoved(QModelIndex, int, int, QModelIndex, int)), SIGNAL(layoutChanged()),
             SIGNAL(modelReset()) })
         connect(this, change, this, SLOT(forgetShownPoints()));
+    connect(this, SIGNAL(dataChanged(QModelIndex, QModelIndex, QVector<int>)), this,
+        SLOT(onDataChanged(QModelIndex, QModelIndex, QVector<int>)));
 }
 
 QVariant CPlaybackTableModel::data(const QModelIndex &index, int role) const
@@ -119,12 +122,16 @@ void CPlaybackTableModel::removeRowList(const QList<int> &ascendingRows)
     const int oldRowCount = rowCount();
     QVector<QVariant> kept;
     kept.reserve((oldRowCount - first - ascendingRows.size()) * ColumnCount);
+    // Rebuilt rows keep their out-of-reach marks: only an edit clears one.
+    QVector<int> keptMarks;
     auto removed = ascendingRows.cbegin();
     for (int row = first; row < oldRowCount; ++row) {
         if (removed != ascendingRows.cend() && *removed == row) {
             ++removed;
             continue;
         }
+        if (isRowOutOfReach(row))
+            keptMarks.append(first + kept.size() / ColumnCount);
         for (int column = 0; column < ColumnCount; ++column)
             kept.append(storedValue(row, column));
     }
@@ -135,4 +142,41 @@ void CPlaybackTableModel::removeRowList(const QList<int> &ascendingRows)
                 setData(index(first + i / ColumnCount, i % ColumnCount), kept.at(i));
         }
     });
+    for (int row : qAsConst(keptMarks))
+        setRowOutOfReach(row, true);
+}
+
+QVariant CPlaybackTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Vertical && role == Qt::BackgroundRole && isRowOutOfReach(section))
+        return outOfReachTint();
+    return QStandardItemModel::headerData(section, orientation, role);
+}
+
+void CPlaybackTableModel::setRowOutOfReach(int row, bool outOfReach)
+{
+    if (row < 0 || row >= rowCount() || isRowOutOfReach(row) == outOfReach)
+        return;
+    setData(
+        index(row, MotionStyleColumn), outOfReach ? QVariant(true) : QVariant(), OutOfReachRole);
+    emit headerDataChanged(Qt::Vertical, row, row);
+}
+
+bool CPlaybackTableModel::isRowOutOfReach(int row) const
+{
+    return QStandardItemModel::data(index(row, MotionStyleColumn), OutOfReachRole).toBool();
+}
+
+QColor CPlaybackTableModel::outOfReachTint()
+{
+    return QColor(0xF4, 0xB4, 0xB4);
+}
+
+void CPlaybackTableModel::onDataChanged(
+    const QModelIndex &topLeft, const QModelIndex &bottomRight, const QVector<int> &roles)
+{
+    if (roles.size() == 1 && roles.first() == OutOfReachRole)
+        return;
+    for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
+        setRowOutOfReach(row, false);
 }

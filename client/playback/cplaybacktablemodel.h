@@ -23,6 +23,10 @@ public:
         ColumnCount
     };
 
+    // Marks a row whose point the arm cannot reach, shown as a tinted row header; kept on the
+    // row's first cell so that it moves with the row.
+    enum { OutOfReachRole = Qt::UserRole + 1 };
+
     explicit CPlaybackTableModel(QObject *parent = nullptr);
 
     // Centres every cell and shows number cells as fixed-point text, whether they hold a float or
@@ -66,8 +70,19 @@ public:
     // the model and its views; instead the rows from the first removed one on are rebuilt once.
     void removeRowList(const QList<int> &ascendingRows);
 
+    QVariant headerData(
+        int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // A mark lasts until a cell of its row is edited.
+    void setRowOutOfReach(int row, bool outOfReach);
+    bool isRowOutOfReach(int row) const;
+    static QColor outOfReachTint();
+
 private slots:
     void forgetShownPoints();
+
+    void onDataChanged(
+        const QModelIndex &topLeft, const QModelIndex &bottomRight, const QVector<int> &roles);
 
 private:
     mutable PlaybackPoints knownShownPoints;

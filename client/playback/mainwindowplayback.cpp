@@ -260,6 +260,8 @@ void MainWindow::onStartBtnClicked()
     auto *startBtn = playbackPanel->findChild<QPushButton *>(QStringLiteral("startBtn"));
     const QString text = startBtn->text();
     if (text == tr("Start")) {
+        if (!confirmReachablePoints())
+            return;
         playbackState = 0;
         onSendPlaybackTimer();
     } else if (text == tr("Pause")) {

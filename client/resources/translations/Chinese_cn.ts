@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>CArmView</name>
+    <message>
+        <source>Side view</source>
+        <translation>侧视图</translation>
+    </message>
+    <message>
+        <source>Top view</source>
+        <translation>俯视图</translation>
+    </message>
+</context>
+<context>
+    <name>CArmViewWindow</name>
+    <message>
+        <source>Arm View</source>
+        <translation>机械臂视图</translation>
+    </message>
+</context>
+<context>
     <name>CConfigInitialPoseDialog</name>
     <message>
         <source>Initial Pose</source>
@@ -632,6 +650,32 @@
 %1</source>
         <translation>无法启动固件下载工具：
 %1</translation>
+    </message>
+    <message>
+        <source>Arm &amp;View...</source>
+        <translation>机械臂视图(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>Show the arm, its reach and the playback points</source>
+        <translation>显示机械臂、其可达范围和回放点</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 及另外 %2 行</translation>
+    </message>
+    <message>
+        <source>The arm cannot reach the points of these rows: %1.
+Start anyway?</source>
+        <translation>机械臂无法到达以下行的点：%1。
+仍然开始吗？</translation>
+    </message>
+    <message>
+        <source>&amp;Start anyway</source>
+        <translation>仍然开始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>CArmView</name>
+    <message>
+        <source>Side view</source>
+        <translation>側視圖</translation>
+    </message>
+    <message>
+        <source>Top view</source>
+        <translation>俯視圖</translation>
+    </message>
+</context>
+<context>
+    <name>CArmViewWindow</name>
+    <message>
+        <source>Arm View</source>
+        <translation>機械臂視圖</translation>
+    </message>
+</context>
+<context>
     <name>CConfigInitialPoseDialog</name>
     <message>
         <source>Initial Pose</source>
@@ -632,6 +650,32 @@
 %1</source>
         <translation>無法啟動韌體下載工具：
 %1</translation>
+    </message>
+    <message>
+        <source>Arm &amp;View...</source>
+        <translation>機械臂視圖(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>Show the arm, its reach and the playback points</source>
+        <translation>顯示機械臂、其可達範圍和回放點</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 及另外 %2 行</translation>
+    </message>
+    <message>
+        <source>The arm cannot reach the points of these rows: %1.
+Start anyway?</source>
+        <translation>機械臂無法到達以下行的點：%1。
+仍然開始嗎？</translation>
+    </message>
+    <message>
+        <source>&amp;Start anyway</source>
+        <translation>仍然開始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
     </message>
 </context>
 <context>

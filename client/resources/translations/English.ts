@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CArmView</name>
+    <message>
+        <source>Side view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top view</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CArmViewWindow</name>
+    <message>
+        <source>Arm View</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CConfigInitialPoseDialog</name>
     <message>
         <source>Initial Pose</source>
@@ -630,6 +648,31 @@
     <message>
         <source>The firmware download utility cannot be started:
 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arm &amp;View...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the arm, its reach and the playback points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The arm cannot reach the points of these rows: %1.
+Start anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start anyway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

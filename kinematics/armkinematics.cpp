@@ -84,3 +84,30 @@ std::optional<JointAngles> ArmKinematics::inverse(const CartesianPose &pose)
     return JointAngles { clampTo(joints.joint1, Joint1Range), clampTo(joints.joint2, Joint2Range),
         clampTo(joints.joint3, Joint3Range), clampTo(joints.joint4, Joint4Range) };
 }
+
+std::vector<PlanarPoint> ArmKinematics::reachableOutline(int samplesPerLimit)
+{
+    // The tool's plane position depends on joint2 and joint3 only and is one-to-one on their
+    // limit rectangle, so the rectangle's border maps onto the border of the reach.
+    const int samples = std::max(samplesPerLimit, 2);
+    const auto planar = [](double joint2, double joint3) {
+        const CartesianPose pose = forward({ 0.0, joint2, joint3, 0.0 });
+        return PlanarPoint { pose.x, pose.z };
+    };
+    const auto along = [samples](Range range, int i, bool upward) {
+        const double fraction = double(i) / (samples - 1);
+        return upward ? range.min + (range.max - range.min) * fraction
+                      : range.max - (range.max - range.min) * fraction;
+    };
+    std::vector<PlanarPoint> outline;
+    outline.reserve(std::size_t(samples) * 4);
+    for (int i = 0; i < samples; ++i)
+        outline.push_back(planar(along(Joint2Range, i, true), Joint3Range.min));
+    for (int i = 0; i < samples; ++i)
+        outline.push_back(planar(Joint2Range.max, along(Joint3Range, i, true)));
+    for (int i = 0; i < samples; ++i)
+        outline.push_back(planar(along(Joint2Range, i, false), Joint3Range.max));
+    for (int i = 0; i < samples; ++i)
+        outline.push_back(planar(Joint2Range.min, along(Joint3Range, i, false)));
+    return outline;
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 // Angles in degrees: joint1 turns the base, joint2 tilts the rear arm forward from vertical,
 // joint3 lowers the fore arm from horizontal, joint4 turns the head relative to the base.
@@ -21,6 +22,13 @@ struct CartesianPose
     double y = 0;
     double z = 0;
     double rHead = 0;
+};
+
+// A point in the vertical plane through the base axis: distance from the axis and height, mm.
+struct PlanarPoint
+{
+    double radial = 0;
+    double z = 0;
 };
 
 class ArmKinematics
@@ -46,4 +54,7 @@ public:
     static CartesianPose forward(const JointAngles &joints);
     // Empty when no joint angles within the limits put the tool there.
     static std::optional<JointAngles> inverse(const CartesianPose &pose);
+    // The border of the tool's reach in the arm's vertical plane, traced along the rear and fore
+    // arm limits with samplesPerLimit points on each of the four limits, as a closed polygon.
+    static std::vector<PlanarPoint> reachableOutline(int samplesPerLimit);
 };

@@ -1,0 +1,76 @@
+// CArmView: the arm drawn from its joint angles in a side and a top view, over its reach and the
+// table's points.
+#pragma once
+
+#include "armkinematics.h"
+#include "playback/playbackpoint.h"
+
+#include <QPixmap>
+#include <QPointF>
+#include <QRectF>
+#include <QSet>
+#include <QVector>
+#include <QWidget>
+
+class CArmView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CArmView(QWidget *parent = nullptr);
+
+    // Repaints only when the angles differ from the ones shown.
+    void setJointAngles(const JointAngles &joints);
+    JointAngles jointAngles() const;
+    void setPoints(const PlaybackPoints &points);
+    // Rows of the points given to setPoints that are drawn highlighted.
+    void setHighlightedRows(const QSet<int> &rows);
+
+    // Where the view draws a tool position, in widget pixels.
+    QPointF sideViewPosition(double radial, double z) const;
+    QPointF topViewPosition(double x, double y) const;
+
+    static QColor reachColor();
+    static QColor toolColor();
+    static QColor highlightColor();
+    static QColor outOfReachColor();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    struct DrawnPoint
+    {
+        double x;
+        double y;
+        double z;
+        bool reachable;
+    };
+
+    void updateTransforms();
+    // Frames, captions, the reach, the points and the highlights; redrawn only when one changes.
+    void renderStaticLayer();
+    void drawReach(QPainter &painter) const;
+    void drawPoint(QPainter &painter, const DrawnPoint &point) const;
+    void drawArm(QPainter &painter) const;
+
+    JointAngles joints = ArmKinematics::home();
+    QVector<DrawnPoint> points;
+    QSet<int> highlightedRows;
+
+    // The reach in the arm's plane, mm; derived once from the kinematic model.
+    QVector<QPointF> reachOutline;
+    double reachRadialMin = 0;
+    double reachRadialMax = 0;
+
+    QRectF sideRect;
+    QRectF topRect;
+    double sideScale = 1;
+    QPointF sideOrigin;
+    double topScale = 1;
+    QPointF topOrigin;
+
+    QPixmap staticLayer;
+    bool staticLayerValid = false;
+};

@@ -1,0 +1,44 @@
+// COutOfReachHeaderTint: tints the row headers of rows the model marks as out of the arm's reach.
+#include "playback/coutofreachheadertint.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QHeaderView>
+#include <QPainter>
+
+#include <algorithm>
+
+COutOfReachHeaderTint::COutOfReachHeaderTint(QHeaderView *header)
+    : QObject(header)
+    , header(header)
+{
+    header->viewport()->installEventFilter(this);
+}
+
+bool COutOfReachHeaderTint::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::Paint || watched != header->viewport() || !header->model()
+        || headerPainting)
+        return false;
+    // The header's style sheet ignores the sections' background role: let the header paint,
+    // then tint the marked sections over it, keeping their borders and numbers readable.
+    headerPainting = true;
+    QCoreApplication::sendEvent(watched, event);
+    headerPainting = false;
+
+    QPainter painter(header->viewport());
+    painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+    const int first = std::max(header->visualIndexAt(0), 0);
+    const int last = header->visualIndexAt(header->viewport()->height() - 1);
+    const int end = last < 0 ? header->count() - 1 : last;
+    for (int visual = first; visual <= end; ++visual) {
+        const int section = header->logicalIndex(visual);
+        const QVariant tint
+            = header->model()->headerData(section, header->orientation(), Qt::BackgroundRole);
+        if (tint.isValid())
+            painter.fillRect(QRect(0, header->sectionViewportPosition(section), header->width(),
+                                 header->sectionSize(section)),
+                tint.value<QColor>());
+    }
+    return true;
+}

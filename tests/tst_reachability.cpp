@@ -1,0 +1,237 @@
+// Tests of the check of the table's points against the arm's reach when Start is clicked.
+#include "mainwindowtesting.h"
+
+#include "armkinematics.h"
+#include "playback/cplaybacktablemodel.h"
+#include "playback/cplaybacktableview.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QTimer>
+#include <QtTest>
+
+using namespace mainwindowtesting;
+
+class tst_Reachability : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void bothSidesOfEveryLimit_data();
+    void bothSidesOfEveryLimit();
+    void answers_data();
+    void answers();
+    void longListIsShortened();
+    void markLastsUntilRowIsEdited();
+
+private:
+    CPlaybackTableView *table() const
+    {
+        return child<CPlaybackTableView>(playbackPanelOf(*window), "playbackTableView");
+    }
+    CPlaybackTableModel *model() const
+    {
+        return qobject_cast<CPlaybackTableModel *>(table()->model());
+    }
+    bool rowTinted(int row) const
+    {
+        return model()->headerData(row, Qt::Vertical, Qt::BackgroundRole).isValid();
+    }
+    // Clicks Start and answers the question, if one comes, with the key; returns its text.
+    QString clickStartAnswering(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    int offeredPointCount() const { return int(arvexsim::callsOf("SetPlaybackBufferCmd").size()); }
+
+    std::unique_ptr<MainWindow> window;
+};
+
+namespace {
+
+// The point the table holds for the tool at these joint angles, rounded as the pose fields are.
+PlaybackPoint pointAt(const JointAngles &joints)
+{
+    const CartesianPose pose = ArmKinematics::forward(joints);
+    const auto rounded = [](double value, int decimals) {
+        return QString::number(value, 'f', decimals).toFloat();
+    };
+    return PlaybackPoint { MOVJ, 0, rounded(pose.x, 1), rounded(pose.y, 1), rounded(pose.z, 1),
+        rounded(pose.rHead, 3), 0, 0 };
+}
+
+const PlaybackPoint homePoint = pointAt(ArmKinematics::home());
+const PlaybackPoint beyondReach = pointAt({ 0, 30, 100, 0 });
+
+} // namespace
+
+void tst_Reachability::initTestCase()
+{
+    Q_INIT_RESOURCE(resources);
+    prepareProgramFolder();
+}
+
+void tst_Reachability::init()
+{
+    arvexsim::reset();
+    arvexsim::setTimeScale(20.0);
+    // Room for every point at once, so that each point sent is offered exactly once.
+    arvexsim::setQueueCapacity(32);
+    window = createWindow();
+    QVERIFY(waitUntilConnected(window.get()));
+    arvexsim::clearCalls();
+}
+
+void tst_Reachability::cleanup()
+{
+    window.reset();
+}
+
+QString tst_Reachability::clickStartAnswering(int key, Qt::KeyboardModifiers modifiers)
+{
+    QString question;
+    // Runs inside the question's own event loop, or inside the run's waits when none comes.
+    QTimer answer;
+    answer.setInterval(20);
+    connect(&answer, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        // The user answers once the question has the keyboard focus.
+        if (!box || !box->isAncestorOf(QApplication::focusWidget()))
+            return;
+        answer.stop();
+        question = box->text();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    });
+    answer.start();
+    QTest::mouseClick(child<QPushButton>(playbackPanelOf(*window), "startBtn"), Qt::LeftButton);
+    return question;
+}
+
+void tst_Reachability::bothSidesOfEveryLimit_data()
+{
+    QTest::addColumn<int>("joint");
+    QTest::addColumn<double>("angle");
+    QTest::addColumn<bool>("reachable");
+
+    const ArmKinematics::Range ranges[] = { ArmKinematics::Joint1Range, ArmKinematics::Joint2Range,
+        ArmKinematics::Joint3Range, ArmKinematics::Joint4Range };
+    // Far enough from the limit for the rounding of the table's texts not to cross it.
+    const double margin = 2.0;
+    for (int joint = 0; joint < 4; ++joint) {
+        const ArmKinematics::Range range = ranges[joint];
+        const QByteArray name = "joint" + QByteArray::number(joint + 1);
+        QTest::newRow(name + " above min") << joint << range.min + margin << true;
+        QTest::newRow(name + " below min") << joint << range.min - margin << false;
+        QTest::newRow(name + " below max") << joint << range.max - margin << true;
+        QTest::newRow(name + " above max") << joint << range.max + margin << false;
+    }
+}
+
+void tst_Reachability::bothSidesOfEveryLimit()
+{
+    QFETCH(int, joint);
+    QFETCH(double, angle);
+    QFETCH(bool, reachable);
+
+    JointAngles joints = ArmKinematics::home();
+    double *angles[] = { &joints.joint1, &joints.joint2, &joints.joint3, &joints.joint4 };
+    *angles[joint] = angle;
+    table()->setPoints({ homePoint, pointAt(joints) });
+
+    const QString question = clickStartAnswering(Qt::Key_Escape);
+
+    QCOMPARE(question.isEmpty(), reachable);
+    QCOMPARE(rowTinted(1), !reachable);
+    QVERIFY(!rowTinted(0));
+    if (reachable) {
+        QCOMPARE(offeredPointCount(), 2);
+    } else {
+        QVERIFY2(question.contains(QLatin1String(": 2.")), qPrintable(question));
+        QCOMPARE(offeredPointCount(), 0);
+    }
+    QCOMPARE(
+        child<QPushButton>(playbackPanelOf(*window), "startBtn")->text(), QStringLiteral("Start"));
+}
+
+void tst_Reachability::answers_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("runs");
+
+    QTest::newRow("Escape cancels") << int(Qt::Key_Escape) << int(Qt::NoModifier) << false;
+    QTest::newRow("Enter takes the default, cancel")
+        << int(Qt::Key_Return) << int(Qt::NoModifier) << false;
+    QTest::newRow("Alt+S starts anyway") << int(Qt::Key_S) << int(Qt::AltModifier) << true;
+}
+
+void tst_Reachability::answers()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, runs);
+
+    table()->setPoints({ beyondReach, homePoint, beyondReach });
+    const QString question = clickStartAnswering(key, Qt::KeyboardModifiers(modifiers));
+
+    QVERIFY2(question.contains(QLatin1String(": 1, 3.")), qPrintable(question));
+    // Starting anyway hands every point to the controller, which decides what to do with them.
+    QCOMPARE(offeredPointCount(), runs ? 3 : 0);
+    QVERIFY(rowTinted(0) && !rowTinted(1) && rowTinted(2));
+
+    // What the user sees: the headers' ground, right of their numbers.
+    QHeaderView *header = table()->verticalHeader();
+    const QImage headers = header->viewport()->grab().toImage();
+    const auto groundOf = [&](int row) {
+        return headers.pixelColor(header->width() - 4, header->sectionViewportPosition(row) + 4);
+    };
+    const auto tinted = [](const QColor &ground) { return ground.red() - ground.green() > 40; };
+    QVERIFY(tinted(groundOf(0)) && !tinted(groundOf(1)) && tinted(groundOf(2)));
+}
+
+void tst_Reachability::longListIsShortened()
+{
+    PlaybackPoints points(10, beyondReach);
+    points[0] = homePoint;
+    points[3] = homePoint;
+    table()->setPoints(points);
+
+    const QString question = clickStartAnswering(Qt::Key_Escape);
+
+    QVERIFY2(question.contains(QLatin1String(": 2, 3, 5, 6, 7 and 3 more.")), qPrintable(question));
+}
+
+void tst_Reachability::markLastsUntilRowIsEdited()
+{
+    table()->setPoints({ beyondReach, beyondReach, homePoint });
+    clickStartAnswering(Qt::Key_Escape);
+    QVERIFY(rowTinted(0) && rowTinted(1));
+
+    // Back in the window, the reachable last row moves up between the two others; the marks
+    // stay with their rows.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    table()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), table());
+    table()->selectRow(2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up, Qt::ControlModifier);
+    QVERIFY(rowTinted(0) && !rowTinted(1) && rowTinted(2));
+
+    // The user types a reachable height into the first row's Z cell.
+    const QModelIndex zCell = model()->index(0, CPlaybackTableModel::ZColumn);
+    const QPoint centre = table()->visualRect(zCell).center();
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+    // The editor opens with its text selected, so typing replaces it.
+    QTest::mouseDClick(table()->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+    QVERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+    QTest::keyClicks(QApplication::focusWidget(), QString::number(homePoint.z, 'f', 1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_COMPARE(model()->index(0, CPlaybackTableModel::ZColumn).data().toString(),
+        QString::number(homePoint.z, 'f', 1));
+    QVERIFY(!rowTinted(0));
+    QVERIFY(rowTinted(2));
+}
+
+QTEST_MAIN(tst_Reachability)
+#include "tst_reachability.moc"
