@@ -6,6 +6,7 @@
 #include "widgets/cshowbusyindicatordialog.h"
 #include "widgets/cshownewfeaturesdialog.h"
 #include "widgets/cshowresultdialog.h"
+#include "widgets/cwidget.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -26,6 +27,8 @@ private slots:
     void cleanup();
     void nothingBehindTakesInput_data();
     void nothingBehindTakesInput();
+    void dimsTheWindowBehind_data();
+    void dimsTheWindowBehind();
     void focusReturnsWhenTheDialogCloses();
     void topmostOfTwoDialogsTakesInput();
     void noticeKeepsTheFocusWhileAnotherWindowIsActive();
@@ -107,6 +110,36 @@ void tst_ModalDialogs::nothingBehindTakesInput_data()
     for (const char *dialog : { "error result", "warning result", "busy", "notice", "initial pose",
              "teach parameters", "playback parameters", "language" })
         QTest::newRow(dialog) << QString::fromLatin1(dialog);
+}
+
+void tst_ModalDialogs::dimsTheWindowBehind_data()
+{
+    nothingBehindTakesInput_data();
+}
+
+void tst_ModalDialogs::dimsTheWindowBehind()
+{
+    QFETCH(QString, dialog);
+    // Outside every dialog's frame: the title bar, the panels' white ground and their border.
+    const QList<QPoint> outside { { 100, 20 }, { 5, 100 }, { 640, 700 }, { 1275, 400 } };
+    const QImage before = window->grab().toImage();
+    CDialog *opened = open(dialog);
+    QVERIFY(opened && opened->isVisible());
+    const QImage after = window->grab().toImage();
+    for (const QPoint &pos : outside) {
+        for (const CWidget *frame : opened->findChildren<CWidget *>())
+            QVERIFY(!frame->geometry().contains(pos));
+        const QColor was = before.pixelColor(pos);
+        const QColor is = after.pixelColor(pos);
+        // Black at half opacity halves every channel.
+        for (const auto &channels : { qMakePair(was.red(), is.red()),
+                 qMakePair(was.green(), is.green()), qMakePair(was.blue(), is.blue()) })
+            QVERIFY2(qAbs(channels.first / 2 - channels.second) <= 2,
+                qPrintable(QString("(%1, %2) was %3, is %4")
+                               .arg(pos.x())
+                               .arg(pos.y())
+                               .arg(was.name(), is.name())));
+    }
 }
 
 void tst_ModalDialogs::nothingBehindTakesInput()
