@@ -359,12 +359,8 @@ void CPlaybackTableView::onRowMoveDownActivated()
 
 void CPlaybackTableView::onSectionsMoved(int, int oldVisualIndex, int newVisualIndex)
 {
-    // The model row moves instead of the header section: put the section back, or the header
-    // would show the moved row a second time out of place.
-    {
-        const QSignalBlocker blocker(verticalHeader());
-        verticalHeader()->moveSection(newVisualIndex, oldVisualIndex);
-    }
+    // The header lets the moved section go with the model row it showed, which leaves every
+    // section where its row is.
     moveRow(tr("Move row"), oldVisualIndex, newVisualIndex);
 }
 
