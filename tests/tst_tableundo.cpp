@@ -57,6 +57,7 @@ private slots:
     void headerDragMovesRowOnce_data();
     void headerDragMovesRowOnce();
     void setPointsClearsHistory();
+    void undoSelectsRowsOfStep();
     void stepNamesTranslated_data();
     void stepNamesTranslated();
 
@@ -661,6 +662,24 @@ void tst_TableUndo::setPointsClearsHistory()
     QCOMPARE(useMenu(-1, QString()), QStringList {});
     press(Qt::Key_Z);
     QCOMPARE(model()->rowCount(), 3);
+}
+
+// Undo selects the rows it brings back; redo the row where they went.
+void tst_TableUndo::undoSelectsRowsOfStep()
+{
+    view->setPoints({ randomPoint(), randomPoint(), randomPoint(), randomPoint(), randomPoint() });
+    clickRow(1);
+    clickRow(3, Qt::ShiftModifier);
+    press(Qt::Key_Delete, {});
+    view->clearSelection();
+    press(Qt::Key_Z);
+    QModelIndexList selected = view->selectionModel()->selectedRows();
+    std::sort(selected.begin(), selected.end());
+    QCOMPARE(selected,
+        QModelIndexList({ model()->index(1, 0), model()->index(2, 0), model()->index(3, 0) }));
+    QCOMPARE(view->currentIndex().row(), 1);
+    press(Qt::Key_Y);
+    QCOMPARE(view->selectionModel()->selectedRows(), QModelIndexList { model()->index(1, 0) });
 }
 
 void tst_TableUndo::stepNamesTranslated_data()

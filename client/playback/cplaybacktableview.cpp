@@ -555,6 +555,8 @@ void CPlaybackTableView::moveRow(const QString &stepName, int from, int to)
 void CPlaybackTableView::pushEdit(const QString &stepName, const QList<int> &removed,
     const CPlaybackTableModel::StoredRows &inserted)
 {
+    if (removed.isEmpty() && inserted.rows.isEmpty())
+        return;
     edits->push(
         new CPlaybackTableEditCommand(stepName, this, tableModel->storedRows(removed), inserted));
 }
