@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <functional>
@@ -164,6 +165,15 @@ void tst_PlaybackFileSlots::importWithoutPointsKeepsTable()
     QCOMPARE(message,
         replacesTable ? QString() : QStringLiteral("Warning: Failed to import playback points!"));
     QCOMPARE(pointsFile(tablePoints()), replacesTable ? file : pointsFile(onePoint));
+
+    // An import is a step to undo; the table loaded at the connection is where undoing ends.
+    QCOMPARE(table()->undoStack()->canUndo(), replacesTable);
+    // The headless platform does not hand the activation back when a dialog closes.
+    window->activateWindow();
+    QTRY_VERIFY(window->isActiveWindow());
+    pressKeys(window.get(), QKeySequence(QStringLiteral("Ctrl+Z")));
+    QCOMPARE(pointsFile(tablePoints()), pointsFile(onePoint));
+    QVERIFY(!table()->undoStack()->canUndo());
 }
 
 void tst_PlaybackFileSlots::exportOfEmptyTableWarns()

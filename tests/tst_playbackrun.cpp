@@ -3,10 +3,12 @@
 
 #include "playback/cplaybacktableview.h"
 
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTimer>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <functional>
@@ -39,6 +41,7 @@ private slots:
     void storedRatiosClamped_data();
     void storedRatiosClamped();
     void quitSavesTableForNextStart();
+    void undoLockedDuringRun();
 
 private:
     QWidget *panel() const;
@@ -488,6 +491,63 @@ void tst_PlaybackRun::quitSavesTableForNextStart()
     // The next run starts from the same file.
     QFile::remove(
         QCoreApplication::applicationDirPath() + QStringLiteral("/file/PlaybackPoints.xml"));
+}
+
+// Each Save is a step to undo, but not while a run feeds the table's points to the arm.
+void tst_PlaybackRun::undoLockedDuringRun()
+{
+    clickSave();
+    jog("baseAngleAddBtn", 300);
+    clickSave();
+    QCOMPARE(table()->undoStack()->undoText(), QStringLiteral("Insert row"));
+    PlaybackPoints recorded;
+    table()->getPoints(recorded);
+    arvexsim::setQueueCapacity(1);
+
+    const auto pressUndoKeys = [this] {
+        for (const char *keys : { "Ctrl+Z", "Ctrl+Z", "Ctrl+Shift+Z", "Ctrl+Y" }) {
+            QWidget *focus = QApplication::focusWidget();
+            pressKeys(focus ? focus : window.get(), QKeySequence(QLatin1String(keys)));
+        }
+    };
+    bool active = false;
+    bool tableLocked = false;
+    bool menuOpened = false;
+    int rowsAfterKeys = -1;
+    runEndsItself([&] {
+        active = window->isActiveWindow();
+        tableLocked = !table()->isEnabled();
+        pressUndoKeys();
+        rowsAfterKeys = table()->model()->rowCount();
+        QTimer::singleShot(50, this, [&] {
+            if (QWidget *popup = QApplication::activePopupWidget()) {
+                menuOpened = true;
+                popup->close();
+            }
+        });
+        const QPoint pos = table()->visualRect(table()->model()->index(0, 3)).center();
+        QContextMenuEvent event(
+            QContextMenuEvent::Mouse, pos, table()->viewport()->mapToGlobal(pos));
+        QApplication::sendEvent(table()->viewport(), &event);
+        QTest::qWait(100);
+    });
+    QVERIFY(active);
+    QVERIFY(tableLocked);
+    QVERIFY(!menuOpened);
+    QCOMPARE(rowsAfterKeys, 2);
+    QCOMPARE(table()->undoStack()->index(), 2);
+    PlaybackPoints afterRun;
+    table()->getPoints(afterRun);
+    QVERIFY(
+        std::memcmp(afterRun.constData(), recorded.constData(), 2 * sizeof(PlaybackPoint)) == 0);
+
+    // Idle again, the same keys work: two undos, a redo each way.
+    pressUndoKeys();
+    QCOMPARE(table()->model()->rowCount(), 2);
+    QCOMPARE(table()->undoStack()->index(), 2);
+    QWidget *focus = QApplication::focusWidget();
+    pressKeys(focus ? focus : window.get(), QKeySequence(QLatin1String("Ctrl+Z")));
+    QCOMPARE(table()->model()->rowCount(), 1);
 }
 
 QTEST_MAIN(tst_PlaybackRun)

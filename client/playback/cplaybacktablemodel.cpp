@@ -146,6 +146,73 @@ void CPlaybackTableModel::removeRowList(const QList<int> &ascendingRows)
         setRowOutOfReach(row, true);
 }
 
+CPlaybackTableModel::StoredRows CPlaybackTableModel::storedRows(
+    const QList<int> &ascendingRows) const
+{
+    StoredRows stored;
+    stored.rows = ascendingRows;
+    stored.cells.reserve(ascendingRows.size() * ColumnCount);
+    for (int row : ascendingRows) {
+        for (int column = 0; column < ColumnCount; ++column)
+            stored.cells.append(storedValue(row, column));
+        if (isRowOutOfReach(row))
+            stored.outOfReachRows.append(row);
+    }
+    return stored;
+}
+
+void CPlaybackTableModel::insertRowList(const StoredRows &stored)
+{
+    const QList<int> &rows = stored.rows;
+    if (rows.isEmpty())
+        return;
+    const auto writeRow = [this](int row, const QVariant *cells) {
+        for (int column = 0; column < ColumnCount; ++column) {
+            if (cells[column].isValid())
+                setData(index(row, column), cells[column]);
+        }
+    };
+    const int first = rows.first();
+    QList<int> marks = stored.outOfReachRows;
+    if (rows.last() - first + 1 == rows.size()) {
+        insertRowsFilled(first, rows.size(), [&] {
+            for (int i = 0; i < rows.size(); ++i)
+                writeRow(first + i, stored.cells.constData() + i * ColumnCount);
+        });
+    } else {
+        // As in removeRowList: the rows from the first new one on are taken out and rebuilt.
+        const int oldRowCount = rowCount();
+        QVector<QVariant> kept;
+        kept.reserve((oldRowCount - first) * ColumnCount);
+        QVector<bool> keptMarks;
+        keptMarks.reserve(oldRowCount - first);
+        for (int row = first; row < oldRowCount; ++row) {
+            for (int column = 0; column < ColumnCount; ++column)
+                kept.append(storedValue(row, column));
+            keptMarks.append(isRowOutOfReach(row));
+        }
+        removeRows(first, oldRowCount - first);
+        const int newRowCount = oldRowCount + rows.size();
+        insertRowsFilled(first, newRowCount - first, [&] {
+            int inserted = 0;
+            int keptRow = 0;
+            for (int row = first; row < newRowCount; ++row) {
+                if (inserted < rows.size() && rows.at(inserted) == row) {
+                    writeRow(row, stored.cells.constData() + inserted * ColumnCount);
+                    ++inserted;
+                } else {
+                    writeRow(row, kept.constData() + keptRow * ColumnCount);
+                    if (keptMarks.at(keptRow))
+                        marks.append(row);
+                    ++keptRow;
+                }
+            }
+        });
+    }
+    for (int row : qAsConst(marks))
+        setRowOutOfReach(row, true);
+}
+
 QVariant CPlaybackTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Vertical && role == Qt::BackgroundRole && isRowOutOfReach(section))

@@ -5,6 +5,7 @@
 
 #include <QSignalBlocker>
 #include <QStandardItemModel>
+#include <QVector>
 
 class CPlaybackTableModel : public QStandardItemModel
 {
@@ -69,6 +70,20 @@ public:
     // Removes the rows (ascending, distinct) in one pass. Rows apart would each cost a pass over
     // the model and its views; instead the rows from the first removed one on are rebuilt once.
     void removeRowList(const QList<int> &ascendingRows);
+
+    // Rows as a step of the undo history keeps them: their numbers (ascending, distinct), the
+    // ColumnCount stored values of each (invalid for a cell never written) and which of them are
+    // marked out of reach.
+    struct StoredRows
+    {
+        QList<int> rows;
+        QVector<QVariant> cells;
+        QList<int> outOfReachRows;
+    };
+    StoredRows storedRows(const QList<int> &ascendingRows) const;
+    // The counterpart of removeRowList: puts the rows in so that each ends at its number, in one
+    // pass, keeping the marks of the rows that make room.
+    void insertRowList(const StoredRows &stored);
 
     QVariant headerData(
         int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;

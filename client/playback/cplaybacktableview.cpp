@@ -9,7 +9,7 @@
 #include "playback/cmotionstyletabledelegate.h"
 #include "playback/cpausetimetabledelegate.h"
 #include "playback/cplaybackmanager.h"
-#include "playback/cplaybacktablemodel.h"
+#include "playback/cplaybacktableeditcommand.h"
 #include "playback/crheadtabledelegate.h"
 #include "widgets/cbusyscope.h"
 
@@ -23,6 +23,7 @@
 #include <QMimeData>
 #include <QShortcut>
 #include <QSignalMapper>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -43,14 +44,29 @@ QList<int> rowNumbers(const QModelIndexList &cells)
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
 }
+
+QList<int> rowRange(int first, int count)
+{
+    QList<int> rows;
+    rows.reserve(count);
+    for (int row = first; row < first + count; ++row)
+        rows.append(row);
+    return rows;
+}
+
+// Each step keeps the rows it touched; the limit bounds what a long session of large steps holds.
+constexpr int UndoLimit = 100;
 } // namespace
 
 CPlaybackTableView::CPlaybackTableView(QWidget *parent)
     : QTableView(parent)
     , tableModel(new CPlaybackTableModel(this))
     , contextMenu(new QMenu(this))
+    , undoMenu(new QMenu(this))
     , insertActMapper(new QSignalMapper(this))
+    , edits(new QUndoStack(this))
 {
+    edits->setUndoLimit(UndoLimit);
     setModel(tableModel);
     resize(1100, 220);
 
@@ -100,15 +116,26 @@ CPlaybackTableView::CPlaybackTableView(QWidget *parent)
 void CPlaybackTableView::insertPoint(int insertMode, const PlaybackPoint &point)
 {
     const QModelIndexList cells = selectedIndexes();
-    int row = tableModel->rowCount();
-    if (cells.isEmpty()) {
-        tableModel->insertRow(row);
+    const bool overwrite = !cells.isEmpty() && insertMode == 1;
+    const int row = cells.isEmpty() ? tableModel->rowCount()
+                                    : cells.first().row() + (insertMode == 2 ? 1 : 0);
+    if (overwrite) {
+        // The row stays selected and current as when its cells were written over.
+        const QModelIndex current = currentIndex();
+        const int currentRow = current.row();
+        const int currentColumn = current.column();
+        // A point of unknown motion style leaves the cell as it was.
+        pushEdit(tr("Overwrite row"), { row },
+            pointRows(row, { point }, tableModel->storedValue(row, MotionStyleColumn)));
+        selectionModel()->select(
+            tableModel->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        if (currentRow >= 0) {
+            selectionModel()->setCurrentIndex(
+                tableModel->index(currentRow, currentColumn), QItemSelectionModel::NoUpdate);
+        }
     } else {
-        row = cells.first().row() + (insertMode == 2 ? 1 : 0);
-        if (insertMode != 1)
-            tableModel->insertRow(row);
+        pushEdit(tr("Insert row"), {}, pointRows(row, { point }));
     }
-    setRowPoint(row, point);
     if (row == tableModel->rowCount() - 1)
         scrollToBottom();
     else
@@ -117,15 +144,11 @@ void CPlaybackTableView::insertPoint(int insertMode, const PlaybackPoint &point)
 
 void CPlaybackTableView::setRowPoint(int row, const PlaybackPoint &point)
 {
-    const QString motionStyle = motionStyleText(point.motionStyle);
-    if (!motionStyle.isEmpty())
-        tableModel->setData(tableModel->index(row, MotionStyleColumn), motionStyle);
-    tableModel->setData(tableModel->index(row, IsGrabColumn),
-        point.isGrab ? QStringLiteral("true") : QStringLiteral("false"));
-    const float values[]
-        = { point.x, point.y, point.z, point.rHead, point.gripper, point.pauseTime };
-    for (int i = 0; i < ColumnCount - XColumn; ++i)
-        tableModel->setData(tableModel->index(row, XColumn + i), values[i]);
+    const CPlaybackTableModel::StoredRows stored = pointRows(row, { point });
+    for (int column = 0; column < ColumnCount; ++column) {
+        if (stored.cells.at(column).isValid())
+            tableModel->setData(tableModel->index(row, column), stored.cells.at(column));
+    }
 }
 
 void CPlaybackTableView::rowPoint(int row, PlaybackPoint &point) const
@@ -138,18 +161,32 @@ void CPlaybackTableView::setPoints(const PlaybackPoints &points, const PointsPro
     // Large enough that the signals of a block cost nothing beside its rows, small enough that
     // the window can repaint between blocks.
     constexpr int blockRows = 16384;
+    edits->clear();
     tableModel->removeRows(0, tableModel->rowCount());
     for (int first = 0; first < points.size(); first += blockRows) {
         const int end = std::min(first + blockRows, int(points.size()));
-        tableModel->insertRowsFilled(first, end - first, [&] {
-            for (int row = first; row < end; ++row)
-                setRowPoint(row, points.at(row));
-        });
+        tableModel->insertRowList(pointRows(first, points.mid(first, end - first)));
         if (progress)
             progress();
     }
     tableModel->setWrittenPoints(points);
     scrollToTop();
+}
+
+void CPlaybackTableView::importPoints(const PlaybackPoints &points, const PointsProgress &progress)
+{
+    CPlaybackTableModel::StoredRows rows = pointRows(0, points);
+    if (progress)
+        progress();
+    pushEdit(tr("Import %n point(s)", nullptr, points.size()), rowRange(0, tableModel->rowCount()),
+        rows);
+    tableModel->setWrittenPoints(points);
+    scrollToTop();
+}
+
+QUndoStack *CPlaybackTableView::undoStack() const
+{
+    return edits;
 }
 
 void CPlaybackTableView::getPoints(PlaybackPoints &points) const
@@ -186,7 +223,43 @@ void CPlaybackTableView::dropEvent(QDropEvent *event)
             this, tr("Warning"), tr("Failed to import playback points!"), QMessageBox::Ok);
         return;
     }
-    setPoints(points, progress);
+    importPoints(points, progress);
+}
+
+bool CPlaybackTableView::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    const bool editing = QTableView::edit(index, trigger, event);
+    if (editing)
+        editedIndex = index;
+    return editing;
+}
+
+void CPlaybackTableView::commitData(QWidget *editor)
+{
+    const QModelIndex cell = editedIndex;
+    if (!cell.isValid()) {
+        QTableView::commitData(editor);
+        return;
+    }
+    const CPlaybackTableModel::StoredRows before = tableModel->storedRows({ cell.row() });
+    const QString shownBefore = cell.data().toString();
+    QTableView::commitData(editor);
+    const QVariant &storedBefore = before.cells.at(cell.column());
+    const QVariant storedAfter = tableModel->storedValue(cell.row(), cell.column());
+    if (storedAfter.userType() == storedBefore.userType() && storedAfter == storedBefore)
+        return;
+    if (cell.data().toString() == shownBefore) {
+        // The editor writes what it showed, as text: a float or a longer text shown the same way
+        // stays as it was, with its row's mark, and nothing is worth a step.
+        tableModel->setData(cell, storedBefore);
+        tableModel->setRowOutOfReach(cell.row(), !before.outOfReachRows.isEmpty());
+        return;
+    }
+    auto *step = new CPlaybackTableEditCommand(
+        tr("Edit cell"), this, before, tableModel->storedRows({ cell.row() }));
+    step->setAlreadyDone();
+    step->setCurrentColumn(cell.column());
+    edits->push(step);
 }
 
 void CPlaybackTableView::onRowsCopyActivated(bool isCut)
@@ -208,7 +281,7 @@ void CPlaybackTableView::onRowsCopyActivated(bool isCut)
     text.chop(2);
     QApplication::clipboard()->setText(text);
     if (isCut)
-        removeSelectedRows(rows);
+        removeSelectedRows(tr("Cut %n row(s)", nullptr, rows.size()), rows);
 }
 
 void CPlaybackTableView::onRowsCutActivated()
@@ -241,12 +314,11 @@ void CPlaybackTableView::onRowInsertActivated()
     if (cells.isEmpty())
         return;
     const int row = cells.last().row();
-    QStringList texts;
+    CPlaybackTableModel::StoredRows copy;
+    copy.rows = { row + 1 };
     for (int column = 0; column < ColumnCount; ++column)
-        texts.append(tableModel->data(tableModel->index(row, column)).toString());
-    tableModel->insertRow(row + 1);
-    for (int column = 0; column < ColumnCount; ++column)
-        tableModel->setData(tableModel->index(row + 1, column), texts.at(column));
+        copy.cells.append(tableModel->data(tableModel->index(row, column)).toString());
+    pushEdit(tr("Duplicate row"), {}, copy);
     selectRow(row + 1);
 }
 
@@ -257,7 +329,7 @@ void CPlaybackTableView::onRowsDeleteActivated()
         return;
     const int lastSelectedRow = cells.last().row();
     const QList<int> rows = rowNumbers(cells);
-    removeSelectedRows(rows);
+    removeSelectedRows(tr("Delete %n row(s)", nullptr, rows.size()), rows);
     const int rowCount = tableModel->rowCount();
     if (rowCount > 0)
         selectRow(std::min(lastSelectedRow - rows.size() + 1, rowCount - 1));
@@ -271,7 +343,7 @@ void CPlaybackTableView::onRowMoveUpActivated()
     }
     const QList<int> rows = selectedRowNumbers();
     if (!rows.isEmpty() && rows.first() > 0)
-        moveRow(rows.first(), rows.first() - 1);
+        moveRow(tr("Move up"), rows.first(), rows.first() - 1);
 }
 
 void CPlaybackTableView::onRowMoveDownActivated()
@@ -282,19 +354,22 @@ void CPlaybackTableView::onRowMoveDownActivated()
     }
     const QList<int> rows = selectedRowNumbers();
     if (!rows.isEmpty() && rows.first() + 1 != tableModel->rowCount())
-        moveRow(rows.first(), rows.first() + 1);
+        moveRow(tr("Move down"), rows.first(), rows.first() + 1);
 }
 
 void CPlaybackTableView::onSectionsMoved(int, int oldVisualIndex, int newVisualIndex)
 {
-    moveRow(oldVisualIndex, newVisualIndex);
+    // The header lets the moved section go with the model row it showed, which leaves every
+    // section where its row is.
+    moveRow(tr("Move row"), oldVisualIndex, newVisualIndex);
 }
 
 void CPlaybackTableView::onCustomContextMenuRequested(const QPoint &)
 {
-    if (tableModel->rowCount() == 0 || !selectionModel()->hasSelection())
-        return;
-    contextMenu->exec(QCursor::pos());
+    if (tableModel->rowCount() > 0 && selectionModel()->hasSelection())
+        contextMenu->exec(QCursor::pos());
+    else if (edits->canUndo() || edits->canRedo())
+        undoMenu->exec(QCursor::pos());
 }
 
 void CPlaybackTableView::onRunToRowActTriggered()
@@ -320,7 +395,7 @@ void CPlaybackTableView::onDeleteActTriggered()
     }
     const QModelIndexList cells = selectedIndexes();
     if (!cells.isEmpty())
-        tableModel->removeRow(cells.first().row());
+        pushEdit(tr("Delete %n row(s)", nullptr, 1), { cells.first().row() }, {});
 }
 
 void CPlaybackTableView::onDeleteAllActTriggered()
@@ -328,7 +403,7 @@ void CPlaybackTableView::onDeleteAllActTriggered()
     if (QMessageBox::warning(this, tr("Warning"), tr("Delete all points?"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes)
-        tableModel->removeRows(0, tableModel->rowCount());
+        pushEdit(tr("Delete all"), rowRange(0, tableModel->rowCount()), {});
 }
 
 void CPlaybackTableView::createShortcuts()
@@ -346,6 +421,15 @@ void CPlaybackTableView::createShortcuts()
     for (const auto &[keys, slot] : shortcuts) {
         auto *shortcut = new QShortcut(QKeySequence(QLatin1String(keys)), viewport());
         connect(shortcut, SIGNAL(activated()), this, slot);
+    }
+    const std::pair<const char *, const char *> undoShortcuts[] = {
+        { "Ctrl+Z", SLOT(undo()) },
+        { "Ctrl+Shift+Z", SLOT(redo()) },
+        { "Ctrl+Y", SLOT(redo()) },
+    };
+    for (const auto &[keys, slot] : undoShortcuts) {
+        auto *shortcut = new QShortcut(QKeySequence(QLatin1String(keys)), viewport());
+        connect(shortcut, SIGNAL(activated()), edits, slot);
     }
 }
 
@@ -366,6 +450,12 @@ void CPlaybackTableView::createContextMenu()
     contextMenu->addAction(tr("Run to this row"), this, SLOT(onRunToRowActTriggered()));
     contextMenu->addAction(tr("Delete current row"), this, SLOT(onDeleteActTriggered()));
     contextMenu->addAction(tr("Delete all"), this, SLOT(onDeleteAllActTriggered()));
+    contextMenu->addSeparator();
+    // Each names the step it takes back or does again.
+    const QList<QAction *> undoActs
+        = { edits->createUndoAction(this, tr("Undo")), edits->createRedoAction(this, tr("Redo")) };
+    contextMenu->addActions(undoActs);
+    undoMenu->addActions(undoActs);
 }
 
 QList<int> CPlaybackTableView::selectedRowNumbers() const
@@ -387,14 +477,15 @@ void CPlaybackTableView::showMultipleSelectionMessage()
 
 // Leaves the current cell where removing the rows one by one, highest first, would: on its own
 // row if that stays, else on the nearest remaining row above, else below, else nowhere.
-void CPlaybackTableView::removeSelectedRows(const QList<int> &ascendingRows)
+void CPlaybackTableView::removeSelectedRows(
+    const QString &stepName, const QList<int> &ascendingRows)
 {
     const QModelIndex current = currentIndex();
     const int currentRow = current.isValid() ? rowAfterRemoval(current.row(), ascendingRows) : -1;
     // They are all going, so the selection ends empty either way; emptied first, it is not
     // updated while the rows go.
     selectionModel()->clearSelection();
-    tableModel->removeRowList(ascendingRows);
+    pushEdit(stepName, ascendingRows, {});
     if (currentRow >= 0 && currentIndex() != tableModel->index(currentRow, current.column())) {
         selectionModel()->setCurrentIndex(
             tableModel->index(currentRow, current.column()), QItemSelectionModel::NoUpdate);
@@ -430,18 +521,16 @@ void CPlaybackTableView::replaceRows(int firstRow, const QVector<QStringList> &r
     const int oldRowCount = tableModel->rowCount();
     const int replacedCount = std::min(int(rows.size()), oldRowCount - firstRow);
     const QModelIndex current = currentIndex();
-    if (replacedCount > 0)
-        tableModel->removeRows(firstRow, replacedCount);
-    tableModel->insertRowsFilled(firstRow, rows.size(), [&] {
-        for (int i = 0; i < rows.size(); ++i) {
-            const int row = firstRow + i;
-            const QStringList &fields = rows.at(i);
-            tableModel->setData(tableModel->index(row, MotionStyleColumn), fields.at(0));
-            tableModel->setData(tableModel->index(row, IsGrabColumn), fields.at(1));
-            for (int column = XColumn; column < ColumnCount; ++column)
-                tableModel->setData(tableModel->index(row, column), pointNumber(fields.at(column)));
-        }
-    });
+    CPlaybackTableModel::StoredRows pasted;
+    pasted.rows = rowRange(firstRow, rows.size());
+    pasted.cells.reserve(rows.size() * ColumnCount);
+    for (const QStringList &fields : rows) {
+        pasted.cells << fields.at(0) << fields.at(1);
+        for (int column = XColumn; column < ColumnCount; ++column)
+            pasted.cells << pointNumber(fields.at(column));
+    }
+    pushEdit(tr("Paste %n row(s)", nullptr, rows.size()),
+        rowRange(firstRow, std::max(replacedCount, 0)), pasted);
     // Line by line, a replaced current cell moved to the row above it; from row 0 it moved down,
     // and the next line brought it back to row 0.
     const int currentRow = current.row();
@@ -453,8 +542,36 @@ void CPlaybackTableView::replaceRows(int firstRow, const QVector<QStringList> &r
     }
 }
 
-void CPlaybackTableView::moveRow(int from, int to)
+void CPlaybackTableView::moveRow(const QString &stepName, int from, int to)
 {
-    tableModel->insertRow(to, tableModel->takeRow(from));
+    CPlaybackTableModel::StoredRows moved = tableModel->storedRows({ from });
+    moved.rows = { to };
+    if (!moved.outOfReachRows.isEmpty())
+        moved.outOfReachRows = { to };
+    pushEdit(stepName, { from }, moved);
     selectRow(to);
+}
+
+void CPlaybackTableView::pushEdit(const QString &stepName, const QList<int> &removed,
+    const CPlaybackTableModel::StoredRows &inserted)
+{
+    if (removed.isEmpty() && inserted.rows.isEmpty())
+        return;
+    edits->push(
+        new CPlaybackTableEditCommand(stepName, this, tableModel->storedRows(removed), inserted));
+}
+
+CPlaybackTableModel::StoredRows CPlaybackTableView::pointRows(
+    int firstRow, const PlaybackPoints &points, const QVariant &unknownMotionStyle)
+{
+    CPlaybackTableModel::StoredRows stored;
+    stored.rows = rowRange(firstRow, points.size());
+    stored.cells.reserve(points.size() * ColumnCount);
+    for (const PlaybackPoint &point : points) {
+        const QString motionStyle = motionStyleText(point.motionStyle);
+        stored.cells << (motionStyle.isEmpty() ? unknownMotionStyle : QVariant(motionStyle))
+                     << (point.isGrab ? QStringLiteral("true") : QStringLiteral("false")) << point.x
+                     << point.y << point.z << point.rHead << point.gripper << point.pauseTime;
+    }
+    return stored;
 }

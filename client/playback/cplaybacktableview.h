@@ -1,13 +1,15 @@
 // CPlaybackTableView: the table of playback points, with row editing, its menu and file drops.
 #pragma once
 
+#include "playback/cplaybacktablemodel.h"
 #include "playback/playbackpoint.h"
 
+#include <QPersistentModelIndex>
 #include <QTableView>
 
-class CPlaybackTableModel;
 class QMenu;
 class QSignalMapper;
+class QUndoStack;
 
 class CPlaybackTableView : public QTableView
 {
@@ -23,8 +25,13 @@ public:
     void setRowPoint(int row, const PlaybackPoint &point);
     // Reads the row as displayed; an unknown motion style text leaves point.motionStyle as it is.
     void rowPoint(int row, PlaybackPoint &point) const;
+    // Replaces the table as a fresh start, which nothing can undo: the undo history is emptied.
     // Long lists go in in blocks, with progress called between them.
     void setPoints(const PlaybackPoints &points, const PointsProgress &progress = {});
+    // Replaces the table as one step of the undo history, as an import or a file drop does.
+    void importPoints(const PlaybackPoints &points, const PointsProgress &progress = {});
+    // Every edit of the user's is one step here; Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo.
+    QUndoStack *undoStack() const;
     // Appends every row; a row with an unknown motion style text repeats the previous row's.
     void getPoints(PlaybackPoints &points) const;
 
@@ -35,6 +42,11 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+
+protected slots:
+    // Makes a committed change of a cell one step of the undo history.
+    void commitData(QWidget *editor) override;
 
 private slots:
     void onRowsCopyActivated(bool isCut = false);
@@ -56,14 +68,26 @@ private:
     QList<int> selectedRowNumbers() const;
     bool isMultipleSelection() const;
     void showMultipleSelectionMessage();
-    void removeSelectedRows(const QList<int> &ascendingRows);
+    void removeSelectedRows(const QString &stepName, const QList<int> &ascendingRows);
     // Where row lies once the rows are removed, or where the current cell of a removed row goes;
     // -1 when no row is left for it.
     int rowAfterRemoval(int row, const QList<int> &ascendingRows) const;
     void replaceRows(int firstRow, const QVector<QStringList> &rows);
-    void moveRow(int from, int to);
+    void moveRow(const QString &stepName, int from, int to);
+    // Pushes and does the step that takes the rows removed out and puts the rows inserted in.
+    void pushEdit(const QString &stepName, const QList<int> &removed,
+        const CPlaybackTableModel::StoredRows &inserted);
+    // The points as stored rows numbered from firstRow on. A point with an unknown motion style
+    // leaves that cell as unknownMotionStyle.
+    static CPlaybackTableModel::StoredRows pointRows(
+        int firstRow, const PlaybackPoints &points, const QVariant &unknownMotionStyle = {});
 
     CPlaybackTableModel *tableModel = nullptr;
     QMenu *contextMenu = nullptr;
+    // Shown instead of the context menu where that does not open, so that an emptied table can
+    // still be brought back.
+    QMenu *undoMenu = nullptr;
     QSignalMapper *insertActMapper = nullptr;
+    QUndoStack *edits = nullptr;
+    QPersistentModelIndex editedIndex;
 };

@@ -39,7 +39,7 @@ void MainWindow::onImportBtnClicked()
             this, tr("Warning"), tr("Failed to import playback points!"), QMessageBox::Ok);
         return;
     }
-    playbackTableView()->setPoints(points, progress);
+    playbackTableView()->importPoints(points, progress);
 }
 
 void MainWindow::onExportBtnClicked()

@@ -292,6 +292,58 @@
         <source>That command cannot be used on multiple selections!</source>
         <translation>该命令不能用于多行选择！</translation>
     </message>
+    <message>
+        <source>Overwrite row</source>
+        <translation>覆盖行</translation>
+    </message>
+    <message>
+        <source>Insert row</source>
+        <translation>插入行</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n point(s)</source>
+        <translation>
+            <numerusform>导入 %n 个点</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit cell</source>
+        <translation>编辑单元格</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cut %n row(s)</source>
+        <translation>
+            <numerusform>剪切 %n 行</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Duplicate row</source>
+        <translation>复制行</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n row(s)</source>
+        <translation>
+            <numerusform>删除 %n 行</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move row</source>
+        <translation>移动行</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n row(s)</source>
+        <translation>
+            <numerusform>粘贴 %n 行</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CShowNewFeaturesDialog</name>

@@ -292,6 +292,58 @@
         <source>That command cannot be used on multiple selections!</source>
         <translation>此命令無法用於多重選取！</translation>
     </message>
+    <message>
+        <source>Overwrite row</source>
+        <translation>覆寫列</translation>
+    </message>
+    <message>
+        <source>Insert row</source>
+        <translation>插入列</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n point(s)</source>
+        <translation>
+            <numerusform>匯入 %n 個點</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit cell</source>
+        <translation>編輯儲存格</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cut %n row(s)</source>
+        <translation>
+            <numerusform>剪下 %n 列</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Duplicate row</source>
+        <translation>複製列</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n row(s)</source>
+        <translation>
+            <numerusform>刪除 %n 列</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move row</source>
+        <translation>移動列</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n row(s)</source>
+        <translation>
+            <numerusform>貼上 %n 列</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CShowNewFeaturesDialog</name>

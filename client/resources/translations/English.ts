@@ -292,6 +292,62 @@
         <source>That command cannot be used on multiple selections!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Overwrite row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n point(s)</source>
+        <translation>
+            <numerusform>Import %n point</numerusform>
+            <numerusform>Import %n points</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit cell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Cut %n row(s)</source>
+        <translation>
+            <numerusform>Cut %n row</numerusform>
+            <numerusform>Cut %n rows</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Duplicate row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n row(s)</source>
+        <translation>
+            <numerusform>Delete %n row</numerusform>
+            <numerusform>Delete %n rows</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n row(s)</source>
+        <translation>
+            <numerusform>Paste %n row</numerusform>
+            <numerusform>Paste %n rows</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CShowNewFeaturesDialog</name>
