@@ -250,7 +250,7 @@ std::unique_ptr<MainWindow> startWindow()
                 QTest::mouseClick(button, Qt::LeftButton);
     });
     answer.start(10);
-    auto window = createWindow();
+    auto window = createWindow(true);
     if (!waitUntilConnected(window.get()))
         return nullptr;
     const auto table = child<CPlaybackTableView>(window.get(), "playbackTableView");

@@ -4,10 +4,12 @@
 
 #include "playback/cplaybackmanager.h"
 #include "playback/cplaybacktableview.h"
+#include "playback/cpointsrecovery.h"
 
 #include <QDateTime>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QtTest>
 
@@ -79,6 +81,7 @@ private slots:
     void editsWrittenBesidePointsFile();
     void quitRemovesRecoveryOnlyAfterSave_data();
     void quitRemovesRecoveryOnlyAfterSave();
+    void quitWhileWriting();
 
 private:
     // Starts a window that connects with these files beside the program (a null one is missing),
@@ -109,6 +112,7 @@ void tst_PointsRecovery::initTestCase()
 void tst_PointsRecovery::init()
 {
     prepareProgramFolder();
+    removeUnsavedTable();
     for (const QString &name : keptCopies())
         QFile::remove(programFile(name));
     boxShown.clear();
@@ -140,7 +144,7 @@ void tst_PointsRecovery::start(
         }
     });
     timer->start(10);
-    window = createWindow();
+    window = createWindow(true);
     QVERIFY(waitUntilConnected(window.get()));
     // The box comes after the panels are enabled, from the same slot.
     QTRY_VERIFY(
@@ -271,6 +275,23 @@ void tst_PointsRecovery::quitRemovesRecoveryOnlyAfterSave()
     QTest::mouseClick(child<QPushButton>(panel, "saveBtn"), Qt::LeftButton);
     QTest::qWait(2500);
     QCOMPARE(readFile(programFile(recoveryName)), saveFails ? atQuit : "(missing)");
+}
+
+// The write under way ends before the save at quit, and nothing of it comes after the removal.
+void tst_PointsRecovery::quitWhileWriting()
+{
+    start(xmlOf(PlaybackPoints(50000, twoPoints.first())), QByteArray(), 0);
+    QWidget *panel = playbackPanelOf(*window);
+    QTRY_VERIFY(!child<QLineEdit>(panel, "x")->text().isEmpty());
+    QTest::mouseClick(child<QPushButton>(panel, "saveBtn"), Qt::LeftButton);
+    const auto *recovery = window->findChild<CPointsRecovery *>();
+    QTRY_VERIFY_WITH_TIMEOUT(recovery->findChild<QThread *>(), 3000);
+
+    QMetaObject::invokeMethod(qApp, "aboutToQuit");
+    QCOMPARE(readFile(programFile(pointsName)), tableXml());
+    QVERIFY(!QFile::exists(programFile(recoveryName)));
+    QTest::qWait(100);
+    QVERIFY(!QFile::exists(programFile(recoveryName)));
 }
 
 QTEST_MAIN(tst_PointsRecovery)

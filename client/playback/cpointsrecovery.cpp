@@ -152,12 +152,16 @@ void CPointsRecovery::writeTable()
         if (!manager->writePoints(path, points))
             qWarning("Could not write %s", qPrintable(path));
     });
+    writer->setParent(this);
     connect(writer, SIGNAL(finished()), this, SLOT(onWriteFinished()));
     writer->start(QThread::LowPriority);
 }
 
 void CPointsRecovery::onWriteFinished()
 {
+    // The signal of a write that stop() waited for may still be queued.
+    if (!writer)
+        return;
     // finished() comes just before the thread's end.
     writer->wait();
     delete writer;
