@@ -251,14 +251,17 @@ std::unique_ptr<MainWindow> startWindow()
     });
     answer.start(10);
     auto window = createWindow(true);
-    if (!waitUntilConnected(window.get()))
-        return nullptr;
     const auto table = child<CPlaybackTableView>(window.get(), "playbackTableView");
-    if (!QTest::qWaitFor([&] {
-            return table->isEnabled()
-                && !qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        }))
+    // Generous: the whole suite may be running beside, under sanitizers.
+    if (!QTest::qWaitFor(
+            [&] {
+                return table->isEnabled()
+                    && !qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            },
+            60000)) {
+        std::fprintf(stderr, "the window did not connect\n");
         return nullptr;
+    }
     QApplication::setActiveWindow(window.get());
     return window;
 }
@@ -327,7 +330,13 @@ QByteArray tst_KilledClient::startClient(QProcess &client, const QByteArray &tas
         if (client.canReadLine())
             return client.readLine().trimmed();
     }
-    return QByteArray();
+    client.waitForFinished(1000);
+    return QStringLiteral("(nothing said; state %1, exit code %2, status %3; %4)")
+        .arg(client.state())
+        .arg(client.exitCode())
+        .arg(client.exitStatus())
+        .arg(QString::fromLocal8Bit(client.readAllStandardError().right(2000)))
+        .toLocal8Bit();
 }
 
 // The next line the client says that starts with word, or empty if it says none for a minute.
