@@ -29,8 +29,19 @@ inline void prepareProgramFolder()
     COptions::instance()->setUpgrade(1);
 }
 
-inline std::unique_ptr<MainWindow> createWindow()
+// A window that edited its table and went without the save at quit leaves the table beside the
+// points file, and the next window offers it at connection.
+inline void removeUnsavedTable()
 {
+    QFile::remove(QCoreApplication::applicationDirPath()
+        + QStringLiteral("/file/PlaybackPoints-autosave.xml"));
+}
+
+// A shown window; unless told to keep it, without an unsaved table of an earlier window to offer.
+inline std::unique_ptr<MainWindow> createWindow(bool keepUnsavedTable = false)
+{
+    if (!keepUnsavedTable)
+        removeUnsavedTable();
     auto window = std::make_unique<MainWindow>();
     window->show();
     return window;

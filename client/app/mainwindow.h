@@ -13,6 +13,7 @@ class CArmViewWindow;
 class CDefaultPointsFile;
 class CEEGCurveDialog;
 class CPlaybackTableView;
+class CPointsRecovery;
 class QAction;
 class QMenu;
 class QSignalMapper;
@@ -132,6 +133,8 @@ private:
     // Loaded at the first connection only, saved at quit; created on first use.
     CDefaultPointsFile *defaultPointsFile();
     CDefaultPointsFile *pointsFile = nullptr;
+    // Created once the points file is loaded.
+    CPointsRecovery *pointsRecovery = nullptr;
 
     QPointer<CArmViewWindow> armViewWindow;
 };

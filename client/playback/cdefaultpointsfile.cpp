@@ -29,14 +29,14 @@ bool CDefaultPointsFile::loadOnce(PlaybackPoints &points, const PointsProgress &
     return true;
 }
 
-void CDefaultPointsFile::save(const PlaybackPoints &points, const PointsProgress &progress)
+bool CDefaultPointsFile::save(const PlaybackPoints &points, const PointsProgress &progress)
 {
     if (copyBeforeSave) {
         const QString copyPath = filePath + QStringLiteral(".bak");
         QFile::remove(copyPath);
         if (QFile::exists(filePath) && !QFile::copy(filePath, copyPath))
-            return;
+            return false;
         copyBeforeSave = false;
     }
-    CPlaybackManager::instance()->writePoints(filePath, points, progress);
+    return CPlaybackManager::instance()->writePoints(filePath, points, progress);
 }

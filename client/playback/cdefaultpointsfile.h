@@ -17,9 +17,11 @@ public:
     // return false and leave points alone. The first call also removes what an interrupted save
     // left beside the file.
     bool loadOnce(PlaybackPoints &points, const PointsProgress &progress = {});
+    const QString &path() const { return filePath; }
     // Writes points over the file. A file that held something but no points when it was loaded
-    // is first copied to "<file>.bak"; without that copy it is left as it is.
-    void save(const PlaybackPoints &points, const PointsProgress &progress = {});
+    // is first copied to "<file>.bak"; without that copy it is left as it is. True when the file
+    // now holds points.
+    bool save(const PlaybackPoints &points, const PointsProgress &progress = {});
 
 private:
     QString filePath;

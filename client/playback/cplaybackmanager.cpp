@@ -16,15 +16,15 @@ CPlaybackManager *CPlaybackManager::instance()
     return manager;
 }
 
-void CPlaybackManager::writePoints(
+bool CPlaybackManager::writePoints(
     const QString &filePath, const PlaybackPoints &points, const PointsProgress &progress)
 {
     // Written beside the file and renamed over it: a crash or a full disk never leaves half a file.
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly))
-        return;
+        return false;
     CPlaybackPointsXml::write(&file, points, progress);
-    file.commit();
+    return file.commit();
 }
 
 void CPlaybackManager::readPoints(

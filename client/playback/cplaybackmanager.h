@@ -13,9 +13,9 @@ public:
     // The single instance, created on first use and kept until the process ends.
     static CPlaybackManager *instance();
 
-    // Replaces the file as a whole; when that fails the old file stays as it was, and nothing is
-    // reported.
-    void writePoints(
+    // Replaces the file as a whole; when that fails the old file stays as it was and the result is
+    // false.
+    bool writePoints(
         const QString &filePath, const PlaybackPoints &points, const PointsProgress &progress = {});
     // Empties points, then fills it with the file's points; a file that cannot be read as a
     // well-formed document gives no points.

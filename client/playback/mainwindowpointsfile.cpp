@@ -5,6 +5,7 @@
 #include "playback/cdefaultpointsfile.h"
 #include "playback/cplaybackmanager.h"
 #include "playback/cplaybacktableview.h"
+#include "playback/cpointsrecovery.h"
 #include "widgets/cbusyscope.h"
 
 #include <QAbstractItemModel>
@@ -64,11 +65,19 @@ void MainWindow::onExportBtnClicked()
 
 void MainWindow::onAppStartup()
 {
-    CBusyScope busy(this);
-    const PointsProgress progress = [&busy] { busy.keepAlive(); };
     PlaybackPoints points;
-    if (defaultPointsFile()->loadOnce(points, progress))
-        playbackTableView()->setPoints(points, progress);
+    {
+        CBusyScope busy(this);
+        if (!defaultPointsFile()->loadOnce(points, [&busy] { busy.keepAlive(); }))
+            return;
+    }
+    // Only now is the table the user's saved one, worth writing while it is edited.
+    pointsRecovery = new CPointsRecovery(defaultPointsFile()->path(), this);
+    PlaybackPoints recovered;
+    const bool restore = pointsRecovery->offerRecovery(this, recovered);
+    CBusyScope busy(this);
+    playbackTableView()->setPoints(restore ? recovered : points, [&busy] { busy.keepAlive(); });
+    pointsRecovery->watch(playbackTableView());
 }
 
 // The window has gone by now, so nothing shows; the scope only serves a save while it is shown.
@@ -77,5 +86,7 @@ void MainWindow::onAppAboutToQuit()
     CBusyScope busy(this);
     PlaybackPoints points;
     playbackTableView()->getPoints(points);
-    defaultPointsFile()->save(points, [&busy] { busy.keepAlive(); });
+    const bool saved = defaultPointsFile()->save(points, [&busy] { busy.keepAlive(); });
+    if (pointsRecovery)
+        pointsRecovery->finish(saved, points);
 }

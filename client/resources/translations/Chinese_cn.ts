@@ -346,6 +346,45 @@
     </message>
 </context>
 <context>
+    <name>CPointsRecovery</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The playback table that was not saved when the program last ended could not be read.
+The file was kept as:
+%1</source>
+        <translation>程序上次结束时未保存的回放点表无法读取。
+该文件已保留为：
+%1</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>The program ended without saving the playback table.
+The unsaved table has %1 points and was last written at %2.
+
+Restore it? If you discard it, it is kept as:
+%3</source>
+        <translation>程序结束时未保存回放点表。
+未保存的表共有 %1 个点，最后写入于 %2。
+
+是否恢复？如果放弃，该表将保留为：
+%3</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>恢复(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>放弃(&amp;D)</translation>
+    </message>
+</context>
+<context>
     <name>CShowNewFeaturesDialog</name>
     <message>
         <source>Important Upgrading Notice</source>

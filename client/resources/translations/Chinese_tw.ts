@@ -346,6 +346,45 @@
     </message>
 </context>
 <context>
+    <name>CPointsRecovery</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The playback table that was not saved when the program last ended could not be read.
+The file was kept as:
+%1</source>
+        <translation>程式上次結束時未儲存的回放點表無法讀取。
+該檔案已保留為：
+%1</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>The program ended without saving the playback table.
+The unsaved table has %1 points and was last written at %2.
+
+Restore it? If you discard it, it is kept as:
+%3</source>
+        <translation>程式結束時未儲存回放點表。
+未儲存的表共有 %1 個點，最後寫入於 %2。
+
+是否還原？如果捨棄，該表將保留為：
+%3</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>還原(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>捨棄(&amp;D)</translation>
+    </message>
+</context>
+<context>
     <name>CShowNewFeaturesDialog</name>
     <message>
         <source>Important Upgrading Notice</source>

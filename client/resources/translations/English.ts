@@ -350,6 +350,39 @@
     </message>
 </context>
 <context>
+    <name>CPointsRecovery</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The playback table that was not saved when the program last ended could not be read.
+The file was kept as:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program ended without saving the playback table.
+The unsaved table has %1 points and was last written at %2.
+
+Restore it? If you discard it, it is kept as:
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CShowNewFeaturesDialog</name>
     <message>
         <source>Important Upgrading Notice</source>

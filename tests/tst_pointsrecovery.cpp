@@ -1,0 +1,302 @@
+// Tests of the unsaved table written beside the points file while it is edited, and of its offer
+// when the window starts after a run that ended without the save at quit.
+#include "mainwindowtesting.h"
+
+#include "playback/cplaybackmanager.h"
+#include "playback/cplaybacktableview.h"
+#include "playback/cpointsrecovery.h"
+
+#include <QDateTime>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <QtTest>
+
+using namespace mainwindowtesting;
+
+namespace {
+
+const PlaybackPoints onePoint { PlaybackPoint { MOVL, 1, 12.5f, 0, 0, 0, 0, 0 } };
+const PlaybackPoints twoPoints { PlaybackPoint { MOVJ, 0, 200, 0, 50, 0, 0, 0 },
+    PlaybackPoint { JUMP, 1, 150.5f, -20, 10, 45, 0, 1.5f } };
+
+QString programFile(const QString &name)
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/file/") + name;
+}
+
+const QString pointsName = QStringLiteral("PlaybackPoints.xml");
+const QString recoveryName = QStringLiteral("PlaybackPoints-autosave.xml");
+
+QByteArray xmlOf(const PlaybackPoints &points)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("points.xml"));
+    CPlaybackManager::instance()->writePoints(path, points);
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+// Writes the file, dated secondsAgo in the past.
+void writeFile(const QString &path, const QByteArray &bytes, int secondsAgo = 0)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.flush();
+    QVERIFY(file.setFileTime(
+        QDateTime::currentDateTime().addSecs(-secondsAgo), QFileDevice::FileModificationTime));
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+// The copies of recovery files kept beside the points file.
+QStringList keptCopies()
+{
+    return QDir(programFile(QString()))
+        .entryList({ QStringLiteral("PlaybackPoints-recovered-*.xml") }, QDir::Files);
+}
+
+} // namespace
+
+class tst_PointsRecovery : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void offeredAtStart_data();
+    void offeredAtStart();
+    void setAsideWithoutOffer_data();
+    void setAsideWithoutOffer();
+    void editsWrittenBesidePointsFile();
+    void quitRemovesRecoveryOnlyAfterSave_data();
+    void quitRemovesRecoveryOnlyAfterSave();
+    void quitWhileWriting();
+
+private:
+    // Starts a window that connects with these files beside the program (a null one is missing),
+    // answering a message box at start with the button whose text is `answer`.
+    void start(const QByteArray &points, const QByteArray &recovery, int recoveryAge,
+        const QString &answer = QString());
+    CPlaybackTableView *table() const
+    {
+        return child<CPlaybackTableView>(window.get(), "playbackTableView");
+    }
+    QByteArray tableXml() const
+    {
+        PlaybackPoints points;
+        table()->getPoints(points);
+        return xmlOf(points);
+    }
+
+    std::unique_ptr<MainWindow> window;
+    // Title and text of the message box shown at start, if any.
+    QString boxShown;
+};
+
+void tst_PointsRecovery::initTestCase()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+void tst_PointsRecovery::init()
+{
+    prepareProgramFolder();
+    removeUnsavedTable();
+    for (const QString &name : keptCopies())
+        QFile::remove(programFile(name));
+    boxShown.clear();
+}
+
+void tst_PointsRecovery::cleanup()
+{
+    window.reset();
+}
+
+void tst_PointsRecovery::start(
+    const QByteArray &points, const QByteArray &recovery, int recoveryAge, const QString &answer)
+{
+    if (!points.isNull())
+        writeFile(programFile(pointsName), points, 60);
+    if (!recovery.isNull())
+        writeFile(programFile(recoveryName), recovery, recoveryAge);
+    arvexsim::reset();
+    auto *timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, [this, timer, answer] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        timer->stop();
+        boxShown = box->windowTitle() + ": " + box->text();
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() == answer || box->buttons().size() == 1)
+                QTest::mouseClick(button, Qt::LeftButton);
+        }
+    });
+    timer->start(10);
+    window = createWindow(true);
+    QVERIFY(waitUntilConnected(window.get()));
+    // The box comes after the panels are enabled, from the same slot.
+    QTRY_VERIFY(
+        table()->isEnabled() && !qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
+    delete timer;
+}
+
+void tst_PointsRecovery::offeredAtStart_data()
+{
+    QTest::addColumn<QByteArray>("points");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QByteArray>("table");
+
+    QTest::newRow("restore") << xmlOf(onePoint) << "&Restore" << xmlOf(twoPoints);
+    QTest::newRow("restore without points file") << QByteArray() << "&Restore" << xmlOf(twoPoints);
+    QTest::newRow("discard") << xmlOf(onePoint) << "&Discard" << xmlOf(onePoint);
+    QTest::newRow("discard without points file") << QByteArray() << "&Discard" << xmlOf({});
+}
+
+// Restoring keeps the file for a second crash; discarding keeps it under the name the box told.
+void tst_PointsRecovery::offeredAtStart()
+{
+    QFETCH(QByteArray, points);
+    QFETCH(QString, answer);
+    QFETCH(QByteArray, table);
+
+    // What a write killed before its rename leaves where files cannot be created unnamed.
+    const QString leftover = programFile(recoveryName + ".aBcDeF");
+    writeFile(leftover, xmlOf(onePoint).left(100));
+    start(points, xmlOf(twoPoints), 0, answer);
+    QVERIFY(!QFile::exists(leftover));
+    QVERIFY2(boxShown.startsWith("Notice: The program ended without saving the playback table."),
+        qPrintable(boxShown));
+    QVERIFY(boxShown.contains("2 points"));
+    QCOMPARE(tableXml(), table);
+    const bool restored = answer == "&Restore";
+    QCOMPARE(
+        readFile(programFile(recoveryName)), restored ? xmlOf(twoPoints) : QByteArray("(missing)"));
+    const QStringList copies = keptCopies();
+    QCOMPARE(copies.size(), restored ? 0 : 1);
+    if (!restored) {
+        QCOMPARE(readFile(programFile(copies.first())), xmlOf(twoPoints));
+        QVERIFY2(boxShown.endsWith(QDir::toNativeSeparators(programFile(copies.first()))),
+            qPrintable(boxShown));
+    }
+    QCOMPARE(readFile(programFile(pointsName)), points.isNull() ? "(missing)" : points);
+}
+
+void tst_PointsRecovery::setAsideWithoutOffer_data()
+{
+    QTest::addColumn<QByteArray>("recovery");
+    QTest::addColumn<int>("recoveryAge");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("older than points file") << xmlOf(twoPoints) << 3600 << QString();
+    const QString unreadable = "Warning: The playback table that was not saved when the program "
+                               "last ended could not be read.\nThe file was kept as:\n";
+    QTest::newRow("not XML") << QByteArray("MOVJ\tfalse\t200") << 0 << unreadable;
+    QTest::newRow("cut short") << xmlOf(twoPoints).left(200) << 0 << unreadable;
+    QTest::newRow("empty file") << QByteArray("") << 0 << unreadable;
+    QTest::newRow("empty table") << xmlOf({}) << 0 << unreadable;
+}
+
+// Nothing is offered that cannot be restored, and nothing is deleted either.
+void tst_PointsRecovery::setAsideWithoutOffer()
+{
+    QFETCH(QByteArray, recovery);
+    QFETCH(int, recoveryAge);
+    QFETCH(QString, message);
+
+    start(xmlOf(onePoint), recovery, recoveryAge);
+    QCOMPARE(tableXml(), xmlOf(onePoint));
+    QVERIFY(!QFile::exists(programFile(recoveryName)));
+    const QStringList copies = keptCopies();
+    QCOMPARE(copies.size(), 1);
+    QCOMPARE(readFile(programFile(copies.first())), recovery);
+    QCOMPARE(boxShown,
+        message.isEmpty() ? QString()
+                          : message + QDir::toNativeSeparators(programFile(copies.first())));
+}
+
+void tst_PointsRecovery::editsWrittenBesidePointsFile()
+{
+    start(xmlOf(onePoint), QByteArray(), 0);
+    QWidget *panel = playbackPanelOf(*window);
+    QTRY_VERIFY(!child<QLineEdit>(panel, "x")->text().isEmpty());
+    for (int click = 0; click < 3; ++click)
+        QTest::mouseClick(child<QPushButton>(panel, "saveBtn"), Qt::LeftButton);
+    QCOMPARE(table()->model()->rowCount(), 4);
+    // A second or so after the last change.
+    QTest::qWait(500);
+    QVERIFY(!QFile::exists(programFile(recoveryName)));
+    QTRY_COMPARE_WITH_TIMEOUT(readFile(programFile(recoveryName)), tableXml(), 3000);
+    QCOMPARE(readFile(programFile(pointsName)), xmlOf(onePoint));
+}
+
+void tst_PointsRecovery::quitRemovesRecoveryOnlyAfterSave_data()
+{
+    QTest::addColumn<bool>("saveFails");
+
+    QTest::newRow("save succeeds") << false;
+    QTest::newRow("points file not writable") << true;
+}
+
+// A failed save keeps the recovery file, with the edits of the moment of quitting in it.
+void tst_PointsRecovery::quitRemovesRecoveryOnlyAfterSave()
+{
+    QFETCH(bool, saveFails);
+
+    start(xmlOf(onePoint), QByteArray(), 0);
+    QWidget *panel = playbackPanelOf(*window);
+    QTRY_VERIFY(!child<QLineEdit>(panel, "x")->text().isEmpty());
+    QTest::mouseClick(child<QPushButton>(panel, "saveBtn"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(readFile(programFile(recoveryName)), tableXml(), 3000);
+    QTest::mouseClick(child<QPushButton>(panel, "saveBtn"), Qt::LeftButton);
+    const QByteArray atQuit = tableXml();
+    if (saveFails) {
+        // Even root cannot rename a file over a folder.
+        QVERIFY(QFile::remove(programFile(pointsName)));
+        QVERIFY(QDir().mkdir(programFile(pointsName)));
+    }
+
+    QMetaObject::invokeMethod(qApp, "aboutToQuit");
+    if (saveFails) {
+        QCOMPARE(readFile(programFile(recoveryName)), atQuit);
+        QVERIFY(QDir(programFile(pointsName)).removeRecursively());
+    } else {
+        QCOMPARE(readFile(programFile(pointsName)), atQuit);
+        QVERIFY(!QFile::exists(programFile(recoveryName)));
+    }
+    // Nothing is written after quitting, however the table changes.
+    QTest::mouseClick(child<QPushButton>(panel, "saveBtn"), Qt::LeftButton);
+    QTest::qWait(2500);
+    QCOMPARE(readFile(programFile(recoveryName)), saveFails ? atQuit : "(missing)");
+}
+
+// The write under way ends before the save at quit, and nothing of it comes after the removal.
+void tst_PointsRecovery::quitWhileWriting()
+{
+    start(xmlOf(PlaybackPoints(50000, twoPoints.first())), QByteArray(), 0);
+    QWidget *panel = playbackPanelOf(*window);
+    QTRY_VERIFY(!child<QLineEdit>(panel, "x")->text().isEmpty());
+    QTest::mouseClick(child<QPushButton>(panel, "saveBtn"), Qt::LeftButton);
+    const auto *recovery = window->findChild<CPointsRecovery *>();
+    QTRY_VERIFY_WITH_TIMEOUT(recovery->findChild<QThread *>(), 3000);
+
+    QMetaObject::invokeMethod(qApp, "aboutToQuit");
+    QCOMPARE(readFile(programFile(pointsName)), tableXml());
+    QVERIFY(!QFile::exists(programFile(recoveryName)));
+    QTest::qWait(100);
+    QVERIFY(!QFile::exists(programFile(recoveryName)));
+}
+
+QTEST_MAIN(tst_PointsRecovery)
+#include "tst_pointsrecovery.moc"
