@@ -1,14 +1,9 @@
 // Row operations of the playback point table at 1,000, 10,000 and 100,000 rows, to read off their
 // growth. Usage: bench_playbacktable [repetitions [largest size [operations whose name holds]]].
 #include "benchfigures.h"
-#include "playback/cplaybacktableview.h"
+#include "benchtable.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QClipboard>
-#include <QItemSelectionModel>
-#include <QMessageBox>
-#include <QTimer>
 
 #include <cstdio>
 #include <functional>
@@ -16,97 +11,42 @@
 
 namespace {
 
-PlaybackPoints points(int count)
-{
-    PlaybackPoints result;
-    for (int i = 0; i < count; ++i)
-        result.append(PlaybackPoint {
-            uint8_t(i % 3), uint8_t(i % 2), 0.1f * i, -20.5f, 50.25f, 45.125f, 10.f, 0.5f });
-    return result;
-}
-
-// A shown table of points, made anew (untimed) for every timed operation.
-class Table
-{
-public:
-    explicit Table(int rows)
-    {
-        view.resize(800, 300);
-        view.show();
-        view.setPoints(points(rows));
-        QCoreApplication::processEvents();
-    }
-
-    // Runs a slot as its key or menu item does; the pending layout and paint are part of the cost.
-    void run(const char *slot)
-    {
-        QMetaObject::invokeMethod(&view, slot);
-        QCoreApplication::processEvents();
-    }
-
-    void selectRows(int step)
-    {
-        QItemSelection selection;
-        const int rows = rowCount();
-        for (int row = 0; row < rows; row += step)
-            selection.select(view.model()->index(row, 0), view.model()->index(row, 7));
-        view.selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-    }
-
-    int rowCount() const { return view.model()->rowCount(); }
-
-    CPlaybackTableView view;
-};
-
-// Answers the next message box with Yes, from inside its own event loop.
-void answerYes()
-{
-    auto *timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            timer->deleteLater();
-            box->button(QMessageBox::Yes)->click();
-        }
-    });
-    timer->start(0);
-}
-
 struct Operation
 {
     const char *name;
     // Prepares the table untimed; returns what is timed.
-    std::function<std::function<void()>(Table &)> prepare;
+    std::function<std::function<void()>(BenchTable &)> prepare;
     // The row count the operation must leave behind a table of n rows.
     std::function<int(int)> rowsAfter;
 };
 
-std::function<void()> runSlot(Table &table, const char *slot)
+std::function<void()> runSlot(BenchTable &table, const char *slot)
 {
     return [&table, slot] { table.run(slot); };
 }
 
 // Selects every step-th row, then runs slot.
-std::function<std::function<void()>(Table &)> onSelectedRows(int step, const char *slot)
+std::function<std::function<void()>(BenchTable &)> onSelectedRows(int step, const char *slot)
 {
-    return [step, slot](Table &table) {
+    return [step, slot](BenchTable &table) {
         table.selectRows(step);
         return runSlot(table, slot);
     };
 }
 
 // Selects the middle row, then runs slot.
-std::function<std::function<void()>(Table &)> onMiddleRow(const char *slot)
+std::function<std::function<void()>(BenchTable &)> onMiddleRow(const char *slot)
 {
-    return [slot](Table &table) {
+    return [slot](BenchTable &table) {
         table.view.selectRow(table.rowCount() / 2);
         return runSlot(table, slot);
     };
 }
 
 // The table's own copy of all its rows, put on the clipboard; pasted over row `over` (-1: append).
-std::function<std::function<void()>(Table &)> pasteAllRows(int over)
+std::function<std::function<void()>(BenchTable &)> pasteAllRows(int over)
 {
-    return [over](Table &table) {
+    return [over](BenchTable &table) {
         table.selectRows(1);
         table.run("onRowsCopyActivated");
         table.view.clearSelection();
@@ -120,8 +60,8 @@ const std::function<int(int)> sameRows = [](int n) { return n; };
 
 const QVector<Operation> operations {
     { "setPoints (n over n rows)",
-        [](Table &table) {
-            const PlaybackPoints list = points(table.rowCount());
+        [](BenchTable &table) {
+            const PlaybackPoints list = BenchTable::points(table.rowCount());
             return std::function<void()>([&table, list] {
                 table.view.setPoints(list);
                 QCoreApplication::processEvents();
@@ -129,7 +69,7 @@ const QVector<Operation> operations {
         },
         sameRows },
     { "getPoints",
-        [](Table &table) {
+        [](BenchTable &table) {
             return std::function<void()>([&table] {
                 PlaybackPoints list;
                 table.view.getPoints(list);
@@ -140,19 +80,19 @@ const QVector<Operation> operations {
         },
         sameRows },
     { "insertPoint, nothing selected",
-        [](Table &table) {
+        [](BenchTable &table) {
             table.view.clearSelection();
             return std::function<void()>([&table] {
-                table.view.insertPoint(1, points(1).first());
+                table.view.insertPoint(1, BenchTable::points(1).first());
                 QCoreApplication::processEvents();
             });
         },
         [](int n) { return n + 1; } },
     { "insertPoint above the middle row",
-        [](Table &table) {
+        [](BenchTable &table) {
             table.view.selectRow(table.rowCount() / 2);
             return std::function<void()>([&table] {
-                table.view.insertPoint(0, points(1).first());
+                table.view.insertPoint(0, BenchTable::points(1).first());
                 QCoreApplication::processEvents();
             });
         },
@@ -173,9 +113,9 @@ const QVector<Operation> operations {
     { "paste n rows, nothing selected", pasteAllRows(-1), [](int n) { return 2 * n; } },
     { "paste n rows over row 0", pasteAllRows(0), sameRows },
     { "delete all (menu, Yes)",
-        [](Table &table) {
+        [](BenchTable &table) {
             return std::function<void()>([&table] {
-                answerYes();
+                BenchTable::answerYes();
                 table.run("onDeleteAllActTriggered");
             });
         },
@@ -205,7 +145,7 @@ int main(int argc, char **argv)
             for (const Operation &operation : operations) {
                 if (!QLatin1String(operation.name).contains(only))
                     continue;
-                auto table = std::make_unique<Table>(size);
+                auto table = std::make_unique<BenchTable>(size);
                 const std::function<void()> timed = operation.prepare(*table);
                 figures.time(QLatin1String(operation.name), size, timed);
                 const int expected = operation.rowsAfter(size);

@@ -2,88 +2,19 @@
 // beside the edit itself, to read off their growth; and the memory a step of delete all holds.
 // Usage: bench_tableundo [repetitions [largest size]].
 #include "benchfigures.h"
-#include "playback/cplaybacktableview.h"
+#include "benchtable.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QItemSelectionModel>
-#include <QMessageBox>
-#include <QTimer>
 #include <QUndoStack>
 
 #include <cstdio>
-#include <cstring>
 #include <malloc.h>
 #include <memory>
 
 namespace {
 
 constexpr int PastedRows = 10000;
-
-PlaybackPoints points(int count)
-{
-    PlaybackPoints result;
-    for (int i = 0; i < count; ++i)
-        result.append(PlaybackPoint {
-            uint8_t(i % 3), uint8_t(i % 2), 0.1f * i, -20.5f, 50.25f, 45.125f, 10.f, 0.5f });
-    return result;
-}
-
-// A shown table of points, made anew (untimed) for every group of timed operations.
-class Table
-{
-public:
-    explicit Table(int rows)
-    {
-        view.resize(800, 300);
-        view.show();
-        view.setPoints(points(rows));
-        QCoreApplication::processEvents();
-    }
-
-    // Runs a slot as its key or menu item does; the pending layout and paint are part of the cost.
-    void run(const char *slot)
-    {
-        QMetaObject::invokeMethod(&view, slot);
-        QCoreApplication::processEvents();
-    }
-    void undo()
-    {
-        view.undoStack()->undo();
-        QCoreApplication::processEvents();
-    }
-    void redo()
-    {
-        view.undoStack()->redo();
-        QCoreApplication::processEvents();
-    }
-
-    void selectEveryOtherRow()
-    {
-        QItemSelection selection;
-        for (int row = 0; row < rowCount(); row += 2)
-            selection.select(view.model()->index(row, 0), view.model()->index(row, 7));
-        view.selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-    }
-
-    int rowCount() const { return view.model()->rowCount(); }
-
-    // Fails the run when the table does not hold the rows expected.
-    void check(const char *what, int size, const PlaybackPoints &expected) const
-    {
-        PlaybackPoints shown;
-        view.getPoints(shown);
-        if (shown.size() != expected.size()
-            || std::memcmp(shown.constData(), expected.constData(),
-                   size_t(shown.size()) * sizeof(PlaybackPoint))
-                != 0)
-            qFatal("%s on %d rows left %d rows, not the %d expected", what, size, int(shown.size()),
-                int(expected.size()));
-    }
-
-    CPlaybackTableView view;
-};
 
 // The heap bytes in use, in MiB, where the C library tells it; -1 elsewhere. Freed memory that
 // the allocator keeps would hide in the resident size, not here.
@@ -97,23 +28,10 @@ double heapInUseMiB()
 #endif
 }
 
-// Answers the next message box with Yes, from inside its own event loop.
-void answerYes()
-{
-    auto *timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            timer->deleteLater();
-            box->button(QMessageBox::Yes)->click();
-        }
-    });
-    timer->start(0);
-}
-
 // Plain edit, its undo and its redo, each checked against the table it must leave.
 void pasteGroup(BenchFigures &figures, int size, const QString &pastedText)
 {
-    Table table(size);
+    BenchTable table(size);
     PlaybackPoints before;
     table.view.getPoints(before);
     QApplication::clipboard()->setText(pastedText);
@@ -132,10 +50,10 @@ void pasteGroup(BenchFigures &figures, int size, const QString &pastedText)
 
 void deleteEveryOtherGroup(BenchFigures &figures, int size)
 {
-    Table table(size);
+    BenchTable table(size);
     PlaybackPoints before;
     table.view.getPoints(before);
-    table.selectEveryOtherRow();
+    table.selectRows(2);
     figures.time(QStringLiteral("delete every other row (edit)"), size,
         [&] { table.run("onRowsDeleteActivated"); });
     PlaybackPoints after;
@@ -156,12 +74,12 @@ struct DeleteAllMemory
 
 DeleteAllMemory deleteAllGroup(BenchFigures &figures, int size)
 {
-    Table table(size);
+    BenchTable table(size);
     PlaybackPoints before;
     table.view.getPoints(before);
     const double withRows = heapInUseMiB();
     figures.time(QStringLiteral("delete all (edit)"), size, [&] {
-        answerYes();
+        BenchTable::answerYes();
         table.run("onDeleteAllActTriggered");
     });
     if (table.rowCount() != 0)
@@ -193,7 +111,7 @@ int main(int argc, char **argv)
     // The clipboard text of 10,000 rows, as the table's own copy makes it.
     QString pastedText;
     {
-        Table source(PastedRows);
+        BenchTable source(PastedRows);
         QMetaObject::invokeMethod(&source.view, "selectAll");
         source.run("onRowsCopyActivated");
         pastedText = QApplication::clipboard()->text();
