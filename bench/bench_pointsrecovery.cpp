@@ -2,9 +2,9 @@
 // beside the write itself on the worker and the same write on the GUI thread as a baseline.
 // Usage: bench_pointsrecovery [repetitions [largest size]].
 #include "benchfigures.h"
+#include "benchtable.h"
 #include "playback/cplaybackmanager.h"
 #include "playback/cplaybackpointsxml.h"
-#include "playback/cplaybacktableview.h"
 #include "playback/cpointsrecovery.h"
 
 #include <QApplication>
@@ -16,15 +16,6 @@
 #include <cstdio>
 
 namespace {
-
-PlaybackPoints points(int count)
-{
-    PlaybackPoints result;
-    for (int i = 0; i < count; ++i)
-        result.append(PlaybackPoint {
-            uint8_t(i % 3), uint8_t(i % 2), 0.1f * i, -20.5f, 50.25f, 45.125f, 10.f, 0.5f });
-    return result;
-}
 
 // The rows the file holds, read back.
 int rowsIn(const QString &path)
@@ -46,10 +37,8 @@ void checkRows(const QString &path, int rows)
 // start) on the GUI thread, then the write until the worker says it has ended.
 void autosave(BenchFigures &figures, int rows, const QString &folder)
 {
-    CPlaybackTableView view;
-    view.resize(800, 300);
-    view.show();
-    view.setPoints(points(rows));
+    BenchTable table(rows);
+    CPlaybackTableView &view = table.view;
     CPointsRecovery recovery(folder + QStringLiteral("/PlaybackPoints.xml"));
     recovery.watch(&view);
     view.model()->setData(view.model()->index(rows / 2, 2), QStringLiteral("12.5"));
@@ -84,7 +73,7 @@ int main(int argc, char **argv)
         for (int rows = 1000; rows <= largest; rows *= 10) {
             autosave(figures, rows, folder.path());
             // Baselines: the same table written on the GUI thread, and a read of all cells.
-            const PlaybackPoints list = points(rows);
+            const PlaybackPoints list = BenchTable::points(rows);
             const QString path = folder.filePath(QStringLiteral("baseline.xml"));
             figures.time(QStringLiteral("baseline: writePoints on the GUI thread"), rows,
                 [&] { CPlaybackManager::instance()->writePoints(path, list); });
