@@ -4,12 +4,15 @@
 #include "app/mainwindow.h"
 #include "arvexsimtesting.h"
 #include "options/coptions.h"
+#include "playback/cplaybackmanager.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -45,6 +48,17 @@ inline std::unique_ptr<MainWindow> createWindow(bool keepUnsavedTable = false)
     auto window = std::make_unique<MainWindow>();
     window->show();
     return window;
+}
+
+// The bytes the program's own writer gives for points.
+inline QByteArray pointsFileBytes(const PlaybackPoints &points)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("points.xml"));
+    CPlaybackManager::instance()->writePoints(path, points);
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
 }
 
 inline bool waitUntilConnected(const MainWindow *window)

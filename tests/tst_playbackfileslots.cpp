@@ -2,7 +2,6 @@
 // the Import... and Export... buttons.
 #include "mainwindowtesting.h"
 
-#include "playback/cplaybackmanager.h"
 #include "playback/cplaybacktableview.h"
 
 #include <QFileDialog>
@@ -25,16 +24,6 @@ const PlaybackPoints twoPoints { PlaybackPoint { MOVJ, 0, 200, 0, 50, 0, 0, 0 },
 QString defaultFilePath()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/file/PlaybackPoints.xml");
-}
-
-QByteArray pointsFile(const PlaybackPoints &points)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("points.xml"));
-    CPlaybackManager::instance()->writePoints(path, points);
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -122,14 +111,14 @@ PlaybackPoints tst_PlaybackFileSlots::tablePoints() const
 
 void tst_PlaybackFileSlots::defaultFileLoadedAtFirstConnectionOnly()
 {
-    start(pointsFile(twoPoints));
+    start(pointsFileBytes(twoPoints));
     QCOMPARE(table()->model()->rowCount(), 2);
 
     table()->setPoints(onePoint);
     action(window.get(), "&Disconnect")->trigger();
     action(window.get(), "&Connect")->trigger();
     QVERIFY(waitUntilConnected(window.get()));
-    QCOMPARE(pointsFile(tablePoints()), pointsFile(onePoint));
+    QCOMPARE(pointsFileBytes(tablePoints()), pointsFileBytes(onePoint));
 }
 
 void tst_PlaybackFileSlots::importWithoutPointsKeepsTable_data()
@@ -138,8 +127,8 @@ void tst_PlaybackFileSlots::importWithoutPointsKeepsTable_data()
     QTest::addColumn<bool>("replacesTable");
 
     QTest::newRow("not XML") << QByteArray("MOVJ\tfalse\t200\t0\t50\t0\t0\t0\n") << false;
-    QTest::newRow("no points") << pointsFile({}) << false;
-    QTest::newRow("points") << pointsFile(twoPoints) << true;
+    QTest::newRow("no points") << pointsFileBytes({}) << false;
+    QTest::newRow("points") << pointsFileBytes(twoPoints) << true;
 }
 
 void tst_PlaybackFileSlots::importWithoutPointsKeepsTable()
@@ -147,7 +136,7 @@ void tst_PlaybackFileSlots::importWithoutPointsKeepsTable()
     QFETCH(QByteArray, file);
     QFETCH(bool, replacesTable);
 
-    start(pointsFile(onePoint));
+    start(pointsFileBytes(onePoint));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("import.xml"));
     writeFile(path, file);
@@ -164,7 +153,7 @@ void tst_PlaybackFileSlots::importWithoutPointsKeepsTable()
 
     QCOMPARE(message,
         replacesTable ? QString() : QStringLiteral("Warning: Failed to import playback points!"));
-    QCOMPARE(pointsFile(tablePoints()), replacesTable ? file : pointsFile(onePoint));
+    QCOMPARE(pointsFileBytes(tablePoints()), replacesTable ? file : pointsFileBytes(onePoint));
 
     // An import is a step to undo; the table loaded at the connection is where undoing ends.
     QCOMPARE(table()->undoStack()->canUndo(), replacesTable);
@@ -172,13 +161,13 @@ void tst_PlaybackFileSlots::importWithoutPointsKeepsTable()
     window->activateWindow();
     QTRY_VERIFY(window->isActiveWindow());
     pressKeys(window.get(), QKeySequence(QStringLiteral("Ctrl+Z")));
-    QCOMPARE(pointsFile(tablePoints()), pointsFile(onePoint));
+    QCOMPARE(pointsFileBytes(tablePoints()), pointsFileBytes(onePoint));
     QVERIFY(!table()->undoStack()->canUndo());
 }
 
 void tst_PlaybackFileSlots::exportOfEmptyTableWarns()
 {
-    start(pointsFile({}));
+    start(pointsFileBytes({}));
     bool fileDialogShown = false;
     whenModal<QFileDialog>(window.get(), [&](QFileDialog *dialog) {
         fileDialogShown = true;
@@ -197,13 +186,13 @@ void tst_PlaybackFileSlots::exportOfEmptyTableWarns()
 
 void tst_PlaybackFileSlots::quitKeepsUnreadableDefaultFileBeside()
 {
-    const QByteArray handEdited = pointsFile(twoPoints).replace("</point>", "</pont>");
+    const QByteArray handEdited = pointsFileBytes(twoPoints).replace("</point>", "</pont>");
     start(handEdited);
     QCOMPARE(table()->model()->rowCount(), 0);
 
     table()->setPoints(onePoint);
     QVERIFY(QMetaObject::invokeMethod(window.get(), "onAppAboutToQuit"));
-    QCOMPARE(readFile(defaultFilePath()), pointsFile(onePoint));
+    QCOMPARE(readFile(defaultFilePath()), pointsFileBytes(onePoint));
     QCOMPARE(readFile(defaultFilePath() + ".bak"), handEdited);
 }
 

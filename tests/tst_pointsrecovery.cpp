@@ -2,13 +2,11 @@
 // when the window starts after a run that ended without the save at quit.
 #include "mainwindowtesting.h"
 
-#include "playback/cplaybackmanager.h"
 #include "playback/cplaybacktableview.h"
 #include "playback/cpointsrecovery.h"
 
 #include <QDateTime>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <QtTest>
@@ -28,16 +26,6 @@ QString programFile(const QString &name)
 
 const QString pointsName = QStringLiteral("PlaybackPoints.xml");
 const QString recoveryName = QStringLiteral("PlaybackPoints-autosave.xml");
-
-QByteArray xmlOf(const PlaybackPoints &points)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("points.xml"));
-    CPlaybackManager::instance()->writePoints(path, points);
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
 
 // Writes the file, dated secondsAgo in the past.
 void writeFile(const QString &path, const QByteArray &bytes, int secondsAgo = 0)
@@ -96,7 +84,7 @@ private:
     {
         PlaybackPoints points;
         table()->getPoints(points);
-        return xmlOf(points);
+        return pointsFileBytes(points);
     }
 
     std::unique_ptr<MainWindow> window;
@@ -158,10 +146,14 @@ void tst_PointsRecovery::offeredAtStart_data()
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QByteArray>("table");
 
-    QTest::newRow("restore") << xmlOf(onePoint) << "&Restore" << xmlOf(twoPoints);
-    QTest::newRow("restore without points file") << QByteArray() << "&Restore" << xmlOf(twoPoints);
-    QTest::newRow("discard") << xmlOf(onePoint) << "&Discard" << xmlOf(onePoint);
-    QTest::newRow("discard without points file") << QByteArray() << "&Discard" << xmlOf({});
+    QTest::newRow("restore") << pointsFileBytes(onePoint) << "&Restore"
+                             << pointsFileBytes(twoPoints);
+    QTest::newRow("restore without points file")
+        << QByteArray() << "&Restore" << pointsFileBytes(twoPoints);
+    QTest::newRow("discard") << pointsFileBytes(onePoint) << "&Discard"
+                             << pointsFileBytes(onePoint);
+    QTest::newRow("discard without points file")
+        << QByteArray() << "&Discard" << pointsFileBytes({});
 }
 
 // Restoring keeps the file for a second crash; discarding keeps it under the name the box told.
@@ -173,20 +165,20 @@ void tst_PointsRecovery::offeredAtStart()
 
     // What a write killed before its rename leaves where files cannot be created unnamed.
     const QString leftover = programFile(recoveryName + ".aBcDeF");
-    writeFile(leftover, xmlOf(onePoint).left(100));
-    start(points, xmlOf(twoPoints), 0, answer);
+    writeFile(leftover, pointsFileBytes(onePoint).left(100));
+    start(points, pointsFileBytes(twoPoints), 0, answer);
     QVERIFY(!QFile::exists(leftover));
     QVERIFY2(boxShown.startsWith("Notice: The program ended without saving the playback table."),
         qPrintable(boxShown));
     QVERIFY(boxShown.contains("2 points"));
     QCOMPARE(tableXml(), table);
     const bool restored = answer == "&Restore";
-    QCOMPARE(
-        readFile(programFile(recoveryName)), restored ? xmlOf(twoPoints) : QByteArray("(missing)"));
+    QCOMPARE(readFile(programFile(recoveryName)),
+        restored ? pointsFileBytes(twoPoints) : QByteArray("(missing)"));
     const QStringList copies = keptCopies();
     QCOMPARE(copies.size(), restored ? 0 : 1);
     if (!restored) {
-        QCOMPARE(readFile(programFile(copies.first())), xmlOf(twoPoints));
+        QCOMPARE(readFile(programFile(copies.first())), pointsFileBytes(twoPoints));
         QVERIFY2(boxShown.endsWith(QDir::toNativeSeparators(programFile(copies.first()))),
             qPrintable(boxShown));
     }
@@ -199,13 +191,13 @@ void tst_PointsRecovery::setAsideWithoutOffer_data()
     QTest::addColumn<int>("recoveryAge");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("older than points file") << xmlOf(twoPoints) << 3600 << QString();
+    QTest::newRow("older than points file") << pointsFileBytes(twoPoints) << 3600 << QString();
     const QString unreadable = "Warning: The playback table that was not saved when the program "
                                "last ended could not be read.\nThe file was kept as:\n";
     QTest::newRow("not XML") << QByteArray("MOVJ\tfalse\t200") << 0 << unreadable;
-    QTest::newRow("cut short") << xmlOf(twoPoints).left(200) << 0 << unreadable;
+    QTest::newRow("cut short") << pointsFileBytes(twoPoints).left(200) << 0 << unreadable;
     QTest::newRow("empty file") << QByteArray("") << 0 << unreadable;
-    QTest::newRow("empty table") << xmlOf({}) << 0 << unreadable;
+    QTest::newRow("empty table") << pointsFileBytes({}) << 0 << unreadable;
 }
 
 // Nothing is offered that cannot be restored, and nothing is deleted either.
@@ -215,8 +207,8 @@ void tst_PointsRecovery::setAsideWithoutOffer()
     QFETCH(int, recoveryAge);
     QFETCH(QString, message);
 
-    start(xmlOf(onePoint), recovery, recoveryAge);
-    QCOMPARE(tableXml(), xmlOf(onePoint));
+    start(pointsFileBytes(onePoint), recovery, recoveryAge);
+    QCOMPARE(tableXml(), pointsFileBytes(onePoint));
     QVERIFY(!QFile::exists(programFile(recoveryName)));
     const QStringList copies = keptCopies();
     QCOMPARE(copies.size(), 1);
@@ -228,7 +220,7 @@ void tst_PointsRecovery::setAsideWithoutOffer()
 
 void tst_PointsRecovery::editsWrittenBesidePointsFile()
 {
-    start(xmlOf(onePoint), QByteArray(), 0);
+    start(pointsFileBytes(onePoint), QByteArray(), 0);
     QWidget *panel = playbackPanelOf(*window);
     QTRY_VERIFY(!child<QLineEdit>(panel, "x")->text().isEmpty());
     for (int click = 0; click < 3; ++click)
@@ -238,7 +230,7 @@ void tst_PointsRecovery::editsWrittenBesidePointsFile()
     QTest::qWait(500);
     QVERIFY(!QFile::exists(programFile(recoveryName)));
     QTRY_COMPARE_WITH_TIMEOUT(readFile(programFile(recoveryName)), tableXml(), 3000);
-    QCOMPARE(readFile(programFile(pointsName)), xmlOf(onePoint));
+    QCOMPARE(readFile(programFile(pointsName)), pointsFileBytes(onePoint));
 }
 
 void tst_PointsRecovery::quitRemovesRecoveryOnlyAfterSave_data()
@@ -254,7 +246,7 @@ void tst_PointsRecovery::quitRemovesRecoveryOnlyAfterSave()
 {
     QFETCH(bool, saveFails);
 
-    start(xmlOf(onePoint), QByteArray(), 0);
+    start(pointsFileBytes(onePoint), QByteArray(), 0);
     QWidget *panel = playbackPanelOf(*window);
     QTRY_VERIFY(!child<QLineEdit>(panel, "x")->text().isEmpty());
     QTest::mouseClick(child<QPushButton>(panel, "saveBtn"), Qt::LeftButton);
@@ -284,7 +276,7 @@ void tst_PointsRecovery::quitRemovesRecoveryOnlyAfterSave()
 // The write under way ends before the save at quit, and nothing of it comes after the removal.
 void tst_PointsRecovery::quitWhileWriting()
 {
-    start(xmlOf(PlaybackPoints(50000, twoPoints.first())), QByteArray(), 0);
+    start(pointsFileBytes(PlaybackPoints(50000, twoPoints.first())), QByteArray(), 0);
     QWidget *panel = playbackPanelOf(*window);
     QTRY_VERIFY(!child<QLineEdit>(panel, "x")->text().isEmpty());
     QTest::mouseClick(child<QPushButton>(panel, "saveBtn"), Qt::LeftButton);
