@@ -1,12 +1,21 @@
 // A simulated controller board for trying the download utility without hardware.
 #include "simulatedboard.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Simulates an Arduino Mega 2560 with the wiring bootloader on a pseudo-terminal, so that\n"
+        "avrdude and ArvexDownloadUtil can write and verify firmware without a board. Prints the\n"
+        "terminal's name and runs until interrupted."));
+    parser.addHelpOption();
+    parser.process(app);
+
     QTextStream out(stdout);
 
     SimulatedBoard board;

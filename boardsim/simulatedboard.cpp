@@ -181,6 +181,7 @@ QByteArray SimulatedBoard::answer(const QByteArray &body)
         flashMemory.replace(int(byteAddress), size, body.mid(10, size));
         if (faultyWrites && size > 0)
             flashMemory[int(byteAddress)] = char(flashMemory.at(int(byteAddress)) | 0x80);
+        emit flashWritten(byteAddress, size);
         byteAddress += quint32(size);
         bytesWritten += size;
         reply.append(char(statusOk));

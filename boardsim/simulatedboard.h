@@ -28,6 +28,8 @@ public:
     void setFaultyWrites(bool faulty) { faultyWrites = faulty; }
 
 signals:
+    // A block of flash was written, as avrdude sends them page by page.
+    void flashWritten(quint32 byteAddress, int size);
     // A programming session ended (avrdude left programming mode).
     void sessionEnded(int bytesWritten);
     // A command this bootloader does not know, answered as unknown.

@@ -4,9 +4,11 @@
 #include "boardport.h"
 #include "cfilelocations.h"
 #include "componentversion.h"
+#include "intelhex.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCommandLineParser>
 #include <QDebug>
 #include <QDockWidget>
@@ -16,13 +18,30 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTextBlock>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
+// avrdude prints a progress mark every few percent of a write or a verify, under a second apart
+// even for the whole flash; its longest silence is its own 5 s receive time-out against a board
+// that does not answer, which it then reports itself. 30 s stays well clear of both.
+constexpr int defaultStallSeconds = 30;
+// How long avrdude may take to end when asked to before it is killed.
+constexpr int killDelayMs = 3000;
+
+// ARVEX_DOWNLOAD_STALL_SECONDS, when set to a positive number, replaces the default.
+int stallSeconds()
+{
+    bool ok = false;
+    const int seconds = qEnvironmentVariableIntValue("ARVEX_DOWNLOAD_STALL_SECONDS", &ok);
+    return ok && seconds > 0 ? qMin(seconds, 24 * 3600) : defaultStallSeconds;
+}
+
 QString shippedAvrdude()
 {
 #ifdef Q_OS_WIN
@@ -85,6 +104,10 @@ MainWindow::MainWindow(const QStringList &arguments, QWidget *parent)
     createStatusBar();
     createDockWindows();
 
+    stallTimer = new QTimer(this);
+    stallTimer->setSingleShot(true);
+    connect(stallTimer, SIGNAL(timeout()), this, SLOT(onStallTimeout()));
+
     if (parser.isSet(autoOption)) {
         autoMode = true;
         openFile();
@@ -120,6 +143,12 @@ void MainWindow::createActions()
     downloadAct->setEnabled(false);
     connect(downloadAct, SIGNAL(triggered()), this, SLOT(download()));
 
+    cancelAct = new QAction(QIcon(QStringLiteral(":/cancel.png")), tr("&Cancel"), this);
+    cancelAct->setObjectName(QStringLiteral("cancelAct"));
+    cancelAct->setStatusTip(tr("Stop the running download"));
+    cancelAct->setEnabled(false);
+    connect(cancelAct, SIGNAL(triggered()), this, SLOT(cancelDownload()));
+
     aboutAct = new QAction(tr("&About"), this);
     aboutAct->setObjectName(QStringLiteral("aboutAct"));
     aboutAct->setStatusTip(tr("Show the application's About box"));
@@ -144,6 +173,7 @@ void MainWindow::createMenus()
 
     QMenu *arduinoMenu = menuBar()->addMenu(tr("&Arduino"));
     arduinoMenu->addAction(downloadAct);
+    arduinoMenu->addAction(cancelAct);
 
     // The Output dock adds its show/hide toggle once it exists.
     viewMenu = menuBar()->addMenu(tr("&View"));
@@ -162,6 +192,7 @@ void MainWindow::createToolBars()
     QToolBar *toolToolBar = addToolBar(tr("Tool"));
     toolToolBar->setObjectName(QStringLiteral("toolToolBar"));
     toolToolBar->addAction(downloadAct);
+    toolToolBar->addAction(cancelAct);
 }
 
 void MainWindow::createStatusBar()
@@ -188,6 +219,41 @@ void MainWindow::setFileActionsEnabled(bool enabled)
     downloadAct->setEnabled(enabled);
 }
 
+MainWindow::~MainWindow()
+{
+    // The process goes with the children, after this class's part of the window is gone.
+    if (avrdudeProcess)
+        avrdudeProcess->disconnect(this);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!avrdudeProcess) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    if (closeWhenStopped)
+        return;
+    QMessageBox question(QMessageBox::Warning, tr("Warning"),
+        tr("A download is running. Closing now can leave the board without working firmware."),
+        QMessageBox::NoButton, this);
+    QPushButton *waitButton = question.addButton(tr("Wait"), QMessageBox::RejectRole);
+    QPushButton *closeButton = question.addButton(tr("Close anyway"), QMessageBox::DestructiveRole);
+    question.setDefaultButton(waitButton);
+    question.setEscapeButton(waitButton);
+    question.exec();
+    if (question.clickedButton() != closeButton)
+        return;
+    // The run may have ended while the question was open.
+    if (!avrdudeProcess) {
+        event->accept();
+        return;
+    }
+    closeWhenStopped = true;
+    cancelDownload();
+}
+
 void MainWindow::openFile()
 {
     const bool wasAutoMode = autoMode;
@@ -204,12 +270,19 @@ void MainWindow::openFile()
     }
 
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (!wasAutoMode)
-            QMessageBox::warning(this, tr("Application"),
-                tr("Cannot read file %1:\n%2.").arg(fileName, file.errorString()));
+    const QString error
+        = file.open(QIODevice::ReadOnly) ? intelHexError(&file) : file.errorString();
+    if (!error.isEmpty()) {
+        // In "--auto" mode nobody is at the keyboard yet; "Output" is what the user finds.
+        if (wasAutoMode)
+            showVerdict(tr("Download not started: cannot read the firmware file %1: %2.")
+                            .arg(fileName, error));
+        else
+            QMessageBox::warning(
+                this, tr("Application"), tr("Cannot read file %1:\n%2.").arg(fileName, error));
         return;
     }
+    file.seek(0);
 
     currentHexFile = fileName;
     // A second avrdude on the port would spoil the write that is running; the run's end enables
@@ -229,9 +302,16 @@ void MainWindow::closeFile()
 
 void MainWindow::download()
 {
+    // Nothing of the last run may pass for this one's verdict.
+    outputView->clear();
+    statusBar()->clearMessage();
+
     const QVector<BoardPort> ports = availableBoardPorts();
     const int boardIndex = findBoardPort(ports);
     if (boardIndex < 0) {
+        showVerdict(tr("Download not started: no serial port is described as \"%1\". Connect the "
+                       "board, or name its port in ARVEX_BOARD_PORT.")
+                        .arg(boardDescription));
         QMessageBox::warning(
             this, tr("Warning"), QStringLiteral("Arvex is not connected!"), QMessageBox::Ok);
         return;
@@ -243,7 +323,6 @@ void MainWindow::download()
     qDebug() << board.portName;
 
     setFileActionsEnabled(false);
-    outputView->clear();
 
     const QString program = findAvrdude();
     if (program.isEmpty()) {
@@ -274,7 +353,36 @@ void MainWindow::download()
         SLOT(onProcessFinished(int, QProcess::ExitStatus)));
     connect(avrdudeProcess, SIGNAL(errorOccurred(QProcess::ProcessError)), this,
         SLOT(onProcessErrorOccurred(QProcess::ProcessError)));
+    // Before start(): a program that cannot start may end the run from within it.
+    runStop = RunStop::None;
+    cancelAct->setEnabled(true);
+    stallTimer->start(stallSeconds() * 1000);
+    statusBar()->showMessage(tr("Downloading..."));
     avrdudeProcess->start(program, arguments, QIODevice::ReadWrite);
+}
+
+void MainWindow::cancelDownload()
+{
+    if (!avrdudeProcess)
+        return;
+    runStop = RunStop::Canceled;
+    stopAvrdude();
+}
+
+void MainWindow::onStallTimeout()
+{
+    if (!avrdudeProcess)
+        return;
+    runStop = RunStop::Stalled;
+    stopAvrdude();
+}
+
+void MainWindow::stopAvrdude()
+{
+    stallTimer->stop();
+    cancelAct->setEnabled(false);
+    avrdudeProcess->terminate();
+    QTimer::singleShot(killDelayMs, avrdudeProcess.data(), &QProcess::kill);
 }
 
 void MainWindow::about()
@@ -293,13 +401,21 @@ void MainWindow::onProcessReadyRead()
     outputView->moveCursor(QTextCursor::End);
     outputView->textCursor().insertText(QString::fromLatin1(output));
     scrollToEnd(outputView);
+    if (stallTimer->isActive())
+        stallTimer->start();
 }
 
 void MainWindow::onProcessFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
     onProcessReadyRead();
     qDebug() << exitCode;
-    if (exitStatus == QProcess::CrashExit)
+    if (runStop == RunStop::Canceled)
+        finishDownload(tr("Download canceled"));
+    else if (runStop == RunStop::Stalled)
+        finishDownload(tr("Download failed: the board stopped answering (avrdude wrote nothing "
+                          "for %1 s).")
+                           .arg(stallTimer->interval() / 1000));
+    else if (exitStatus == QProcess::CrashExit)
         finishDownload(tr("Download failed: avrdude crashed."));
     else if (exitCode == 0)
         finishDownload(tr("Download succeeded: avrdude finished with exit code 0."));
@@ -322,9 +438,18 @@ void MainWindow::finishDownload(const QString &verdict)
         avrdudeProcess->deleteLater();
         avrdudeProcess = nullptr;
     }
-    appendOutputLine(verdict);
-    statusBar()->showMessage(verdict);
+    stallTimer->stop();
+    cancelAct->setEnabled(false);
+    showVerdict(verdict);
     setFileActionsEnabled(true);
+    if (closeWhenStopped)
+        close();
+}
+
+void MainWindow::showVerdict(const QString &line)
+{
+    appendOutputLine(line);
+    statusBar()->showMessage(line);
 }
 
 void MainWindow::appendOutputLine(const QString &line)

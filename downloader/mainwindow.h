@@ -6,9 +6,11 @@
 #include <QProcess>
 
 class QAction;
+class QCloseEvent;
 class QDockWidget;
 class QMenu;
 class QPlainTextEdit;
+class QTimer;
 
 class MainWindow : public QMainWindow
 {
@@ -18,6 +20,12 @@ public:
     // Parses the command line; with "--auto" loads the shipped firmware and starts the download
     // before the window is first shown.
     explicit MainWindow(const QStringList &arguments, QWidget *parent = nullptr);
+    // Lets a running avrdude go without telling this half-destroyed window.
+    ~MainWindow() override;
+
+protected:
+    // While avrdude writes, asks before closing; a confirmed close waits until avrdude has ended.
+    void closeEvent(QCloseEvent *event) override;
 
 private slots:
     void openFile();
@@ -27,6 +35,8 @@ private slots:
     void onProcessReadyRead();
     void onProcessFinished(int exitCode, QProcess::ExitStatus exitStatus);
     void onProcessErrorOccurred(QProcess::ProcessError error);
+    void cancelDownload();
+    void onStallTimeout();
 
 private:
     void createActions();
@@ -37,7 +47,14 @@ private:
     void setFileActionsEnabled(bool enabled);
     // Ends a run: the verdict as the last line of "Output" and in the status bar.
     void finishDownload(const QString &verdict);
+    // Asks avrdude to end, and kills it when it does not; its end then finishes the run.
+    void stopAvrdude();
+    // A line in "Output" that the status bar repeats.
+    void showVerdict(const QString &line);
     void appendOutputLine(const QString &line);
+
+    // Why the run is being ended by this window rather than by avrdude itself.
+    enum class RunStop { None, Canceled, Stalled };
 
     QPlainTextEdit *hexView = nullptr;
     QPlainTextEdit *outputView = nullptr;
@@ -47,9 +64,14 @@ private:
     QAction *closeAct = nullptr;
     QAction *exitAct = nullptr;
     QAction *downloadAct = nullptr;
+    QAction *cancelAct = nullptr;
     QAction *aboutAct = nullptr;
     QAction *aboutQtAct = nullptr;
     QString currentHexFile;
     QPointer<QProcess> avrdudeProcess;
+    // Runs while avrdude is silent; a board that went away leaves avrdude waiting for ever.
+    QTimer *stallTimer = nullptr;
+    RunStop runStop = RunStop::None;
+    bool closeWhenStopped = false;
     bool autoMode = false;
 };

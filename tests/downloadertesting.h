@@ -59,7 +59,9 @@ inline QString standInPath()
 
 // Records its arguments (one a line) and the file it was told to flash beside itself, prints a
 // few lines and a Latin-1 word with text after a zero byte, and ends as STANDIN_EXIT says.
+// With STANDIN_IGNORE_TERM it does not end when asked to.
 inline const char standInScript[] = R"(#!/bin/sh
+[ -n "$STANDIN_IGNORE_TERM" ] && trap '' TERM
 printf '%s\n' "$@" > "$0.args"
 for arg in "$@"; do
     case "$arg" in -Uflash:w:*) file=${arg#-Uflash:w:}; cat "${file%:i}" > "$0.flashed";; esac

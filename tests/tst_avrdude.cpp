@@ -20,6 +20,8 @@ private slots:
     void portWithoutBoard();
     void simulatedBoard_data();
     void simulatedBoard();
+    void boardGoneMidDownload();
+    void boardSimulatorHelp();
 
 private:
     // Starts the utility with "--auto" against the board at port and waits for the run's end.
@@ -42,6 +44,7 @@ void tst_Avrdude::cleanup()
 {
     window.reset();
     qunsetenv("ARVEX_BOARD_PORT");
+    qunsetenv("ARVEX_DOWNLOAD_STALL_SECONDS");
 }
 
 void tst_Avrdude::runAuto(const QString &port)
@@ -103,6 +106,34 @@ void tst_Avrdude::simulatedBoard()
     QCOMPARE(board.flash().left(image.size()) == image, !faultyWrites);
     // No chip erase (-D): everything past the written page is still erased.
     QCOMPARE(board.flash().mid(256), QByteArray(SimulatedBoard::flashSize - 256, char(0xFF)));
+}
+
+void tst_Avrdude::boardGoneMidDownload()
+{
+    // Stands in for the default of 30 s, which the test need not wait for.
+    qputenv("ARVEX_DOWNLOAD_STALL_SECONDS", "3");
+    auto board = std::make_unique<SimulatedBoard>();
+    QVERIFY(board->open());
+    // Unplugged once its first block is written: avrdude then waits on a port that is gone.
+    connect(
+        board.get(), &SimulatedBoard::flashWritten, this, [&board] { board.reset(); },
+        Qt::QueuedConnection);
+    runAuto(board->portName());
+
+    QVERIFY(!board);
+    QCOMPARE(outputLines(window.get()).last(),
+        QStringLiteral(
+            "Download failed: the board stopped answering (avrdude wrote nothing for 3 s)."));
+    QVERIFY(action(window.get(), "downloadAct")->isEnabled());
+}
+
+void tst_Avrdude::boardSimulatorHelp()
+{
+    QProcess simulator;
+    simulator.start(QStringLiteral(ARVEX_BOARDSIM), { QStringLiteral("--help") });
+    QVERIFY(simulator.waitForFinished(10000));
+    QCOMPARE(simulator.exitCode(), 0);
+    QVERIFY(simulator.readAllStandardOutput().contains("--help"));
 }
 
 QTEST_MAIN(tst_Avrdude)

@@ -1,6 +1,7 @@
 // Tests of the download utility's window, run against a stand-in avrdude beside the test program.
 #include "downloadertesting.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -24,6 +25,10 @@ private slots:
     void verdict_data();
     void verdict();
     void openDuringRunKeepsDownloadDisabled();
+    void stopDuringRun_data();
+    void stopDuringRun();
+    void openRefusesWhatIsNotIntelHex_data();
+    void openRefusesWhatIsNotIntelHex();
     void hexFileWithZeroByte();
     void closeFileDisablesDownload();
     void autoStart_data();
@@ -61,7 +66,8 @@ void tst_DownloadUtil::cleanup()
     window.reset();
     removeStandIn();
     QFile::remove(programFile(QStringLiteral("hex/ArvexFirmware.hex")));
-    for (const char *name : { "STANDIN_EXIT", "STANDIN_LINES", "STANDIN_WAIT_FOR" })
+    for (const char *name :
+        { "STANDIN_EXIT", "STANDIN_LINES", "STANDIN_WAIT_FOR", "STANDIN_IGNORE_TERM" })
         qunsetenv(name);
     qputenv("PATH", savedPath);
 }
@@ -143,6 +149,7 @@ void tst_DownloadUtil::secondRunClearsOutput()
     clickDownload();
     QVERIFY(!action(window.get(), "downloadAct")->isEnabled());
     QVERIFY(outputView(window.get())->toPlainText().isEmpty());
+    QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Downloading..."));
     QVERIFY(runFinished(window.get()));
     QCOMPARE(outputLines(window.get()), firstRun);
 }
@@ -235,6 +242,109 @@ void tst_DownloadUtil::openDuringRunKeepsDownloadDisabled()
     QCOMPARE(standInArguments().last(), "-Uflash:w:" + second + ":i");
 }
 
+enum class Stop { Cancel, ExitThenWait, ExitThenCloseAnyway };
+Q_DECLARE_METATYPE(Stop)
+
+void tst_DownloadUtil::stopDuringRun_data()
+{
+    QTest::addColumn<Stop>("stop");
+    QTest::addColumn<bool>("deafToTerminate");
+    QTest::newRow("Cancel") << Stop::Cancel << false;
+    QTest::newRow("Cancel, avrdude killed") << Stop::Cancel << true;
+    QTest::newRow("Exit, Wait") << Stop::ExitThenWait << false;
+    QTest::newRow("Exit, Close anyway, avrdude killed") << Stop::ExitThenCloseAnyway << true;
+}
+
+void tst_DownloadUtil::stopDuringRun()
+{
+    QFETCH(Stop, stop);
+    QFETCH(bool, deafToTerminate);
+    if (deafToTerminate)
+        qputenv("STANDIN_IGNORE_TERM", "1");
+    const QString go = dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+    qputenv("STANDIN_WAIT_FOR", go.toLocal8Bit());
+    const QString hexFile = dir.filePath(QStringLiteral("a.hex"));
+    QVERIFY(writeFile(hexFile, ":00000001FF\n"));
+    showWindow();
+    openThroughDialog(hexFile);
+    QVERIFY(!action(window.get(), "cancelAct")->isEnabled());
+    clickDownload();
+    QTRY_VERIFY(outputView(window.get())->toPlainText().contains("line 2"));
+    const QPointer<QProcess> avrdude = window->findChild<QProcess *>();
+
+    QString question;
+    whenModal<QMessageBox>(window.get(), [&](QMessageBox *box) {
+        question = box->text();
+        QApplication::setActiveWindow(box);
+        if (stop == Stop::ExitThenCloseAnyway)
+            QTest::mouseClick(box->buttons().at(1), Qt::LeftButton);
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    const auto *toolBar = window->findChild<QToolBar *>(QStringLiteral("toolToolBar"));
+    if (stop == Stop::Cancel) {
+        QTest::mouseClick(
+            toolBar->widgetForAction(action(window.get(), "cancelAct")), Qt::LeftButton);
+    } else { // Alt+F, X: File > Exit
+        QApplication::setActiveWindow(window.get());
+        QTest::keyClick(window.get(), Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_X);
+    }
+    QCOMPARE(question,
+        stop == Stop::Cancel ? QString()
+                             : "A download is running. Closing now can leave the board without "
+                               "working firmware.");
+    // avrdude, deaf or held, is still running: the window stays until it has ended.
+    QVERIFY(window->isVisible());
+    if (stop == Stop::ExitThenWait)
+        QVERIFY(writeFile(go, QByteArray()));
+
+    QVERIFY(runFinished(window.get()));
+    QVERIFY(!avrdude || avrdude->state() == QProcess::NotRunning);
+    const QString verdict = stop == Stop::ExitThenWait
+        ? "Download succeeded: avrdude finished with exit code 0."
+        : "Download canceled";
+    QCOMPARE(outputLines(window.get()).last(), verdict);
+    QCOMPARE(window->statusBar()->currentMessage(), verdict);
+    QVERIFY(!action(window.get(), "cancelAct")->isEnabled());
+    QCOMPARE(window->isVisible(), stop != Stop::ExitThenCloseAnyway);
+}
+
+void tst_DownloadUtil::openRefusesWhatIsNotIntelHex_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("text") << QByteArray("Notes\n") << "line 1 does not start with ':'";
+    QTest::newRow("binary") << QByteArray(100000, '7') << "line 1 is longer than any record";
+    QTest::newRow("length") << QByteArray(":0100000000FF\r\n:0200000000FE\r\n:00000001FF\r\n")
+                            << "line 2 says 2 data bytes but holds 1";
+    QTest::newRow("checksum") << QByteArray(":0100000000FF\n\n:0100000000FE\n:00000001FF\n")
+                              << "line 3 has a wrong checksum";
+    QTest::newRow("no end") << QByteArray(":0100000000FF\n") << "the end-of-file record is missing";
+}
+
+void tst_DownloadUtil::openRefusesWhatIsNotIntelHex()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    const QString good = dir.filePath(QStringLiteral("good.hex"));
+    const QString bad = dir.filePath(QStringLiteral("bad.hex"));
+    QVERIFY(writeFile(good, ":00000001FF\n") && writeFile(bad, bytes));
+    showWindow();
+    openThroughDialog(good);
+    QString boxText;
+    whenModal<QMessageBox>(window.get(), [&boxText](QMessageBox *box) {
+        boxText = box->text();
+        box->close();
+    });
+    openThroughDialog(bad);
+    QCOMPARE(boxText, "Cannot read file " + bad + ":\n" + reason + ".");
+    // The file loaded before stays.
+    QCOMPARE(hexView(window.get())->toPlainText(), QStringLiteral(":00000001FF\n"));
+    QVERIFY(action(window.get(), "downloadAct")->isEnabled());
+}
+
 void tst_DownloadUtil::hexFileWithZeroByte()
 {
     const QByteArray bytes(":00000001FF\n\0after the zero\n", 28);
@@ -267,17 +377,25 @@ void tst_DownloadUtil::closeFileDisablesDownload()
 
 void tst_DownloadUtil::autoStart_data()
 {
-    QTest::addColumn<bool>("firmwarePresent");
-    QTest::newRow("firmware present") << true;
-    QTest::newRow("firmware missing") << false;
+    QTest::addColumn<QByteArray>("firmwareBytes");
+    QTest::addColumn<QString>("refusal");
+
+    const QString refusal = "Download not started: cannot read the firmware file "
+        + programFile(QStringLiteral("hex/ArvexFirmware.hex")) + ": %1.";
+    QTest::newRow("firmware present") << readFile(QStringLiteral(ARVEX_FIRMWARE_HEX)) << QString();
+    QTest::newRow("firmware missing") << QByteArray() << refusal.arg("No such file or directory");
+    QTest::newRow("firmware not hex")
+        << QByteArray("<html>\n") << refusal.arg("line 1 does not start with ':'");
 }
 
 void tst_DownloadUtil::autoStart()
 {
-    QFETCH(bool, firmwarePresent);
+    QFETCH(QByteArray, firmwareBytes);
+    QFETCH(QString, refusal);
+    const bool firmwarePresent = refusal.isEmpty();
     const QString firmware = programFile(QStringLiteral("hex/ArvexFirmware.hex"));
-    if (firmwarePresent)
-        QVERIFY(writeFile(firmware, readFile(QStringLiteral(ARVEX_FIRMWARE_HEX))));
+    if (!firmwareBytes.isEmpty())
+        QVERIFY(writeFile(firmware, firmwareBytes));
     const QString go = dir.filePath(QStringLiteral("go-auto"));
     QFile::remove(go);
     qputenv("STANDIN_WAIT_FOR", go.toLocal8Bit());
@@ -293,9 +411,9 @@ void tst_DownloadUtil::autoStart()
     QVERIFY(!window->isVisible());
     // Either the run has them or there is no file.
     QVERIFY(!action(window.get(), "downloadAct")->isEnabled());
-    QVERIFY(outputView(window.get())->toPlainText().isEmpty());
+    QCOMPARE(outputLines(window.get()), firmwarePresent ? QStringList() : QStringList { refusal });
     QCOMPARE(hexView(window.get())->toPlainText().toLatin1(),
-        firmwarePresent ? readFile(QStringLiteral(ARVEX_FIRMWARE_HEX)) : QByteArray());
+        firmwarePresent ? firmwareBytes : QByteArray());
 
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -310,6 +428,7 @@ void tst_DownloadUtil::autoStart()
         QTest::qWait(200);
         QVERIFY(standInArguments().isEmpty());
         QVERIFY(!action(window.get(), "closeAct")->isEnabled());
+        QCOMPARE(window->statusBar()->currentMessage(), refusal);
     }
     QVERIFY(!boxShown);
 }
@@ -335,6 +454,10 @@ void tst_DownloadUtil::autoStartWithoutBoardWarnsBeforeWindowShows()
     window = createWindow({ QStringLiteral("--auto") });
     QCOMPARE(boxText, QStringLiteral("Arvex is not connected!"));
     QVERIFY(!windowVisible);
+    const QString noBoard = "Download not started: no serial port is described as \"Arduino Mega "
+                            "2560\". Connect the board, or name its port in ARVEX_BOARD_PORT.";
+    QCOMPARE(outputLines(window.get()), QStringList { noBoard });
+    QCOMPARE(window->statusBar()->currentMessage(), noBoard);
     QVERIFY(action(window.get(), "downloadAct")->isEnabled());
     QVERIFY(standInArguments().isEmpty());
 }

@@ -18,6 +18,7 @@ private slots:
     void cleanupTestCase();
     void simulatorOptions_data();
     void simulatorOptions();
+    void simulatorHelp();
     void highAttentionClicksStartWhileDialogOpen();
 
 private:
@@ -63,6 +64,15 @@ void tst_EEGSim::simulatorOptions()
     QCOMPARE(wrong.exitCode(), 2);
     QVERIFY(wrong.readAllStandardOutput().isEmpty());
     QVERIFY(wrong.readAllStandardError().startsWith("Usage:"));
+}
+
+void tst_EEGSim::simulatorHelp()
+{
+    QProcess help;
+    help.start(QStringLiteral(ARVEX_EEGSIM), { QStringLiteral("--help") });
+    QVERIFY(help.waitForFinished(5000));
+    QCOMPARE(help.exitCode(), 0);
+    QVERIFY(help.readAllStandardOutput().contains("--attention"));
 }
 
 void tst_EEGSim::highAttentionClicksStartWhileDialogOpen()

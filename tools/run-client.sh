@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the client and the download utility it hands the arm to for a
-# firmware upgrade, and starts the client with the simulated arm.
+# Installs what is missing, builds the client, the download utility it hands the arm to for a
+# firmware upgrade and the simulated board and headset, and starts the client with the simulated
+# arm.
 # Without a display it runs the client under Xvfb for a few seconds and saves a screenshot.
 set -euo pipefail
 
@@ -9,7 +10,13 @@ build="$root/build"
 "$root/tools/install-deps.sh"
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DARVEX_BUILD_TESTS=OFF -DARVEX_BUILD_BENCH=OFF
-cmake --build "$build" -j"$(nproc)" --target ArvexClient ArvexDownloadUtil
+targets=(ArvexClient ArvexDownloadUtil)
+# The simulated board and headset live on pseudo-terminals, which Windows' shells lack.
+case "$(uname -s)" in
+MINGW* | MSYS*) ;;
+*) targets+=(ArvexBoardSim arvex-eegsim) ;;
+esac
+cmake --build "$build" -j"$(nproc)" --target "${targets[@]}"
 
 # The client reads components.xml from its working directory.
 cd "$build/bin"

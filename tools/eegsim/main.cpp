@@ -34,20 +34,22 @@ struct Options
     int attention = -1;
     int noise = -1;
     bool clean = false;
+    bool help = false;
     unsigned seed = std::random_device {}();
 };
 
-void usage(const char *program)
+void usage(std::FILE *stream, const char *program)
 {
-    std::fprintf(stderr,
+    std::fprintf(stream,
         "Usage: %s [--rate FRAMES_PER_SECOND] [--attention 0-255] [--noise 0-255] [--clean] "
-        "[--seed N]\n"
+        "[--seed N] [--help]\n"
         "Opens a pseudo-terminal, prints its name and writes 36-byte headset frames to it.\n"
         "  --rate       frames per second (default 1)\n"
         "  --attention  a fixed attention value instead of a drifting one\n"
         "  --noise      a fixed noise value instead of mostly 0\n"
         "  --clean      only good frames: no bad checksums, no junk between frames\n"
-        "  --seed       seed of the random drift, for a repeatable stream\n",
+        "  --seed       seed of the random drift, for a repeatable stream\n"
+        "  --help       print this text and exit\n",
         program);
 }
 
@@ -69,7 +71,7 @@ bool parseOptions(int argc, char **argv, Options *options)
         { "seed", required_argument, nullptr, 's' }, { "help", no_argument, nullptr, 'h' },
         { nullptr, 0, nullptr, 0 } };
     int choice = 0;
-    while ((choice = getopt_long(argc, argv, "", longOptions, nullptr)) != -1) {
+    while ((choice = getopt_long(argc, argv, "h", longOptions, nullptr)) != -1) {
         int seed = 0;
         switch (choice) {
         case 'r': {
@@ -89,6 +91,9 @@ bool parseOptions(int argc, char **argv, Options *options)
             break;
         case 'c':
             options->clean = true;
+            break;
+        case 'h':
+            options->help = true;
             break;
         case 's':
             if (!parseInt(optarg, 0, 0x7fffffff, &seed))
@@ -193,8 +198,12 @@ int main(int argc, char **argv)
 {
     Options options;
     if (!parseOptions(argc, argv, &options)) {
-        usage(argv[0]);
+        usage(stderr, argv[0]);
         return 2;
+    }
+    if (options.help) {
+        usage(stdout, argv[0]);
+        return 0;
     }
 
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
