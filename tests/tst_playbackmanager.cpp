@@ -10,7 +10,6 @@
 #include <csignal>
 #include <ctime>
 #include <memory>
-#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
@@ -101,32 +100,6 @@ void resetPeakResidentBytes()
 constexpr bool residentMemoryShowsGrowth = true;
 #else
 constexpr bool residentMemoryShowsGrowth = false;
-#endif
-
-#ifdef Q_OS_UNIX
-// A full disk: writing beyond the limit fails (with SIGXFSZ ignored) until the object is gone.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(qint64 bytes)
-        : oldHandler(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        getrlimit(RLIMIT_FSIZE, &oldLimit);
-        const rlimit limit { rlim_t(bytes), oldLimit.rlim_max };
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &oldLimit);
-        std::signal(SIGXFSZ, oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit oldLimit {};
-    void (*oldHandler)(int);
-};
 #endif
 
 const QByteArray declaration = "<?xml version='1.0' encoding='UTF-8'?>\n";
@@ -426,16 +399,22 @@ void tst_PlaybackManager::failedWriteKeepsOldFile()
     for (int i = 0; i < 1000; ++i)
         points << point(MOVL, 1, float(i), 1, 2, 3, 4, 5);
 
-    {
 #ifdef Q_OS_UNIX
-        std::optional<FileSizeLimit> limit;
-        if (fileSizeLimit >= 0)
-            limit.emplace(fileSizeLimit);
-#else
-        Q_UNUSED(fileSizeLimit)
-#endif
-        CPlaybackManager::instance()->writePoints(dir->filePath(path), points);
+    rlimit oldLimit {};
+    getrlimit(RLIMIT_FSIZE, &oldLimit);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    if (fileSizeLimit >= 0) {
+        const rlimit limit { rlim_t(fileSizeLimit), oldLimit.rlim_max };
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
     }
+#else
+    Q_UNUSED(fileSizeLimit)
+#endif
+    CPlaybackManager::instance()->writePoints(dir->filePath(path), points);
+#ifdef Q_OS_UNIX
+    setrlimit(RLIMIT_FSIZE, &oldLimit);
+    std::signal(SIGXFSZ, oldHandler);
+#endif
 
     QCOMPARE(readFile(oldPath), twoPointsFile);
     QVERIFY(QFileInfo(dir->filePath(QStringLiteral("folder"))).isDir());
