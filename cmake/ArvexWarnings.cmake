@@ -1,4 +1,8 @@
 # Warnings are errors in our own code; Qt's headers are system headers and stay quiet.
 function(arvex_strict_warnings target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+    if(MSVC)
+        target_compile_options(${target} PRIVATE /W4 /WX /permissive-)
+    else()
+        target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+    endif()
 endfunction()

@@ -18,12 +18,21 @@ bool canCreateFileIn(const QString &folder)
     return probe.open();
 }
 
+// Root may write an installed package's folder too, but its files must not end up there.
+bool keepsFilesBeside(const QString &programFolder)
+{
+    return !QFileInfo::exists(programFolder + '/' + CFileLocations::installedMarker)
+        && canCreateFileIn(programFolder);
+}
+
 } // namespace
+
+const char *const CFileLocations::installedMarker = "arvex-installed";
 
 CFileLocations::CFileLocations(const QString &programFolder, const QString &userFolder)
     : programFolder(programFolder)
     , writableFolder(
-          userFolder.isEmpty() || canCreateFileIn(programFolder) ? programFolder : userFolder)
+          userFolder.isEmpty() || keepsFilesBeside(programFolder) ? programFolder : userFolder)
 { }
 
 CFileLocations *CFileLocations::instance()

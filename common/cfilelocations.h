@@ -3,13 +3,18 @@
 
 #include <QString>
 
-// The programs keep file/ and hex/ beside themselves. When the program's folder cannot be
-// written (an installed package), the files they write live in file/ and hex/ of the user's data
-// folder instead; the files shipped beside the program stay readable where they are.
+// The programs keep file/ and hex/ beside themselves. In an installed package (marked by the file
+// installedMarker beside the program) or when the program's folder cannot be written, the files
+// they write live in file/ and hex/ of the user's data folder instead; the files shipped beside
+// the program stay readable where they are.
 class CFileLocations
 {
 public:
-    // Decides once, by trying to create a file in programFolder, where written files go.
+    // The file an installed package ships beside the program.
+    static const char *const installedMarker;
+
+    // Decides once, by the marker or else by trying to create a file in programFolder, where
+    // written files go.
     CFileLocations(const QString &programFolder, const QString &userFolder);
 
     // The locations of the running program, decided on the first call.

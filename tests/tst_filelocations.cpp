@@ -151,6 +151,11 @@ void tst_FileLocations::writableFile_data()
         << QByteArray("{\"upgrade\": 1}");
     QTest::newRow("read-only program folder: nothing shipped, nothing made")
         << false << appFile << Files() << Files() << true << QByteArray("<missing>");
+    // Root may write an installed package's folder; its files still go to the user's folder.
+    QTest::newRow("installed package, writable folder: shipped default copied")
+        << true << appFile
+        << Files { { appFile, "{\"language\": 2}" }, { CFileLocations::installedMarker, "" } }
+        << Files() << true << QByteArray("{\"language\": 2}");
     QTest::newRow("read-only program folder: the user's file is kept")
         << false << appFile << shippedApp << Files { { appFile, "{\"language\": 1}" } } << true
         << QByteArray("{\"language\": 1}");
@@ -177,7 +182,7 @@ void tst_FileLocations::writableFile()
         return;
 
     CFileLocations locations(programFolder, userFolder);
-    QCOMPARE(locations.besideProgram(), programWritable);
+    QCOMPARE(locations.besideProgram(), !inUserFolder);
     const QString path = locations.writableFile(relativePath);
     QCOMPARE(path, (inUserFolder ? userFolder : programFolder) + '/' + relativePath);
     QCOMPARE(fileBytes(path), expected);

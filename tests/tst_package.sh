@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a scratch root and runs the client there as a
-# normal user under Xvfb: a changed setting and a recorded point must be in that user's data
-# folder and be read again at the next start.
-# Usage: tst_package.sh BUILD_DIR; with ARVEX_PACKAGE_SCREENSHOTS=DIR it saves the screen of each
-# run there before closing the window. Exits 77 (skipped) when it cannot run: not root, or a tool
-# it needs is missing.
+# Builds the Debian package (tools/build-package.sh), checks it with lintian (no error, no
+# warning), installs it with apt and runs the client from its launcher under Xvfb, twice as a
+# normal user and once as root: a changed setting and a recorded point must be in the running
+# user's data folder, never in the package's folder, and be read again at the next start. After
+# `apt-get remove` nothing of the package may be left.
+# Usage: tst_package.sh [BUILD_DIR] (default build-package); with ARVEX_PACKAGE_SCREENSHOTS=DIR it
+# saves the screen of each run there before closing the window. Exits 77 (skipped) when it cannot
+# run: not root, or a tool it needs is missing.
 set -euo pipefail
 
-build="$(cd "$1" && pwd)"
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 skip() {
     echo "SKIP: $*"
     exit 77
@@ -20,74 +22,80 @@ fail() {
     exit 1
 }
 
-[ "$(id -u)" -eq 0 ] || skip "needs root to run the client as another user"
-for tool in cpack dpkg-deb Xvfb xdotool setpriv; do
+[ "$(id -u)" -eq 0 ] || skip "needs root to install the package and run the client as another user"
+for tool in apt-get dpkg-deb Xvfb xdotool setpriv; do
     command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
 id nobody >/dev/null 2>&1 || skip "no user nobody"
+dpkg-query -W -f='${Status}' arvex-tools 2>/dev/null | grep -q "install ok installed" \
+    && skip "arvex-tools is installed already; the test installs and removes it"
 
 work="$(mktemp -d)"
 xvfb_pid=""
 client_pid=""
+installed=""
 cleanup() {
     if [ -n "$client_pid" ]; then kill "$client_pid" 2>/dev/null || true; fi
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    if [ -n "$installed" ]; then apt-get remove -y -qq arvex-tools >/dev/null 2>&1 || true; fi
     rm -rf "$work"
 }
 trap cleanup EXIT
 chmod 755 "$work"
+start=$SECONDS
 
-# The package.
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/deb" >"$work/cpack.log" 2>&1 \
-    || { cat "$work/cpack.log"; fail "cpack failed"; }
-debs=("$work"/deb/*.deb)
-if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
-    fail "expected one .deb, found: ${debs[*]}"
-fi
-deb="${debs[0]}"
-echo "Package: $(basename "$deb")"
+deb="$(bash "$root/tools/build-package.sh" "${1:-$root/build-package}" 2>"$work/build.log")" \
+    || { tail -n 50 "$work/build.log"; fail "building the package failed"; }
+echo "Package: $(basename "$deb") (built in $((SECONDS - start)) s)"
 
+# Debian's own checker.
+command -v lintian >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+    --no-install-recommends lintian >/dev/null || fail "cannot install lintian"
+echo "--- lintian $(basename "$deb")"
+lintian --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
+echo "--- lintian end"
+
+program=/usr/lib/arvex-tools
 contents="$(dpkg-deb -c "$deb" | awk '{ print $6 }')"
-for path in ./opt/arvex/ArvexClient ./opt/arvex/libArvexDll.so ./opt/arvex/components.xml \
-    ./opt/arvex/file/language/English.qm ./opt/arvex/file/language/Chinese_cn.qm \
-    ./opt/arvex/file/language/Chinese_tw.qm ./opt/arvex/hex/ArvexFirmwareFeatures.html \
-    ./usr/bin/arvex-client ./usr/share/applications/arvex-client.desktop \
-    ./usr/share/icons/hicolor/256x256/apps/arvex-client.png; do
-    grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
+for path in ArvexClient libArvexDll.so components.xml arvex-installed file/language/English.qm \
+    file/language/Chinese_cn.qm file/language/Chinese_tw.qm hex/ArvexFirmwareFeatures.html; do
+    grep -qxF ".$program/$path" <<<"$contents" || fail "the package lacks $program/$path"
+done
+for path in /usr/bin/arvex-client /usr/share/applications/arvex-client.desktop \
+    /usr/share/icons/hicolor/256x256/apps/arvex-client.png /usr/share/man/man1/arvex-client.1.gz \
+    /usr/share/doc/arvex-tools/copyright /usr/share/doc/arvex-tools/changelog.gz; do
+    grep -qxF ".$path" <<<"$contents" || fail "the package lacks $path"
 done
 
-# The scratch root: the program folder belongs to root, the home folder to the user.
-root="$work/root"
-dpkg-deb -x "$deb" "$root"
-program="$root/opt/arvex"
-home="$work/home"
-mkdir -p "$home"
-chown nobody: "$home"
-data="$home/.local/share/ArvexClient"
-
-# Every library the programs load from the system comes from a package that Depends names; the
-# fonts, and avrdude that the download utility runs, are named too.
+# Every library the programs load from the system comes from a package that Depends names; what
+# the programs run or look up by name is named too.
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "Depends: $depends"
 depends_on() {
     tr ',|' '\n' <<<"$depends" | awk '{ print $1 }' | grep -qxF "$1" \
         || fail "Depends lacks $1${2:+ (for $2)}"
 }
-for needed in fonts-noto-cjk fonts-liberation; do
+for needed in fonts-noto-cjk fonts-liberation pkexec qttranslations5-l10n; do
     depends_on "$needed"
 done
-if [ -e "$program/ArvexDownloadUtil" ]; then
+if grep -qxF ".$program/ArvexDownloadUtil" <<<"$contents"; then
     depends_on avrdude
     grep -qxF ./usr/bin/arvex-download-util <<<"$contents" || fail "no download utility launcher"
 fi
+dpkg-deb -x "$deb" "$work/unpacked"
 while read -r library; do
-    [ -e "$program/$library" ] && continue
+    [ -e "$work/unpacked$program/$library" ] && continue
     path="$(ldconfig -p | awk -v lib="$library" '$1 == lib { print $NF; exit }')"
     [ -n "$path" ] || fail "$library is not installed on this machine"
     owner="$(dpkg -S "$(readlink -f "$path")" 2>/dev/null || dpkg -S "$path")"
     depends_on "${owner%%:*}" "$library"
-done < <(find "$program" -type f -exec readelf -d {} \; 2>/dev/null \
+done < <(find "$work/unpacked" -type f -exec readelf -d {} \; 2>/dev/null \
     | sed -n 's/.*Shared library: \[\(.*\)\]/\1/p' | sort -u)
+
+installed=yes
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >"$work/install.log" 2>&1 \
+    || { cat "$work/install.log"; fail "apt-get install failed"; }
+owned="$(dpkg -L arvex-tools)"
 
 # Xvfb picks a free display and writes its number to fd 3.
 Xvfb -displayfd 3 -screen 0 1400x900x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
@@ -124,19 +132,14 @@ click() {
     sleep 0.3
 }
 
-# One run of the client as the user: dismiss the firmware notice, raise the jog velocity ratio
-# by 5 with the spin box, record the arm's pose as a point, close the window.
-# Usage: run_client RUN EXPECTED_RATIO.
+# One run of the client from the menu's command in a user's plain environment: dismiss the
+# firmware notice, raise the jog velocity ratio by 5 with the spin box, record the arm's pose as a
+# point, close the window. Usage: run_client RUN USER HOME EXPECTED_RATIO.
 run_client() {
     local log="$work/client-$1.log"
-    # A user's plain environment; a sanitizer build keeps its options.
-    local sanitizer_options=()
-    for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
-        [ -n "${!name:-}" ] && sanitizer_options+=("$name=${!name}")
-    done
-    (cd "$program" && exec setpriv --reuid=nobody --regid=nogroup --clear-groups \
-        env -i HOME="$home" DISPLAY="$DISPLAY" PATH=/usr/bin:/bin QT_QPA_PLATFORM=xcb \
-        ARVEX_SIM_CONNECT_DELAY_MS=0 "${sanitizer_options[@]}" ./ArvexClient) >"$log" 2>&1 &
+    (cd "$3" && exec setpriv --reuid="$2" --regid="$(id -g "$2")" --clear-groups \
+        env -i HOME="$3" DISPLAY="$DISPLAY" PATH=/usr/bin:/bin QT_QPA_PLATFORM=xcb \
+        ARVEX_SIM_CONNECT_DELAY_MS=0 arvex-client) >"$log" 2>&1 &
     client_pid=$!
     wait_for "window" find_window
     eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -151,7 +154,7 @@ run_client() {
     click 418 $((42 + 234))
     xdotool key --delay 100 Up Up Up Up Up
     # The ratio is sent and saved 500 ms after the last change.
-    wait_for "ratio $2" grep -q "Jog velocity ratio: $2" "$log"
+    wait_for "ratio $4" grep -q "Jog velocity ratio: $4" "$log"
     # "Save" of the PLAYBACK panel records the pose as a point.
     click $((967 + 98)) $((42 + 280 + 32 + 20))
     if [ -n "${ARVEX_PACKAGE_SCREENSHOTS:-}" ]; then
@@ -169,28 +172,48 @@ run_client() {
     client_pid=""
 }
 
-ratio() {
-    sed -n 's/.*"velocityRatio": \([0-9.]*\).*/\1/p' "$data/file/JogParams.json"
-}
-points() {
-    grep -c "<point>" "$data/file/PlaybackPoints.xml"
+# The files of a run are in the data folder of the user who ran it; the package's folder stays as
+# shipped. Usage: check_run RUN USER HOME EXPECTED_RATIO EXPECTED_POINTS.
+check_run() {
+    local data="$3/.local/share/ArvexClient"
+    [ "$(find "$program" | sort)" = "$shipped" ] || fail "run $1 wrote into $program"
+    for file in file/AppParams.json file/JogParams.json file/PlaybackParams.json \
+        hex/UpgradeParams.json file/PlaybackPoints.xml; do
+        [ -f "$data/$file" ] || fail "run $1: no $file in the data folder of $2"
+        [ "$(stat -c %U "$data/$file")" = "$2" ] || fail "run $1: $file does not belong to $2"
+    done
+    local ratio points
+    ratio="$(sed -n 's/.*"velocityRatio": \([0-9.]*\).*/\1/p' "$data/file/JogParams.json")"
+    points="$(grep -c "<point>" "$data/file/PlaybackPoints.xml")"
+    [ "$ratio" = "$4" ] || fail "run $1: velocity ratio $ratio, expected $4"
+    [ "$points" = "$5" ] || fail "run $1: $points points, expected $5"
 }
 
 shipped="$(find "$program" | sort)"
-run_client 1 55
-[ "$(find "$program" | sort)" = "$shipped" ] || fail "the client wrote into its folder"
-for file in file/AppParams.json file/JogParams.json file/PlaybackParams.json \
-    hex/UpgradeParams.json file/PlaybackPoints.xml; do
-    [ -f "$data/$file" ] || fail "no $file in the user's data folder"
-    [ "$(stat -c %U "$data/$file")" = nobody ] || fail "$file does not belong to the user"
+for user in nobody root; do
+    mkdir -p "$work/home-$user"
+    chown "$user": "$work/home-$user"
 done
-[ "$(ratio)" = 55 ] || fail "first run: velocity ratio $(ratio), expected 55"
-[ "$(points)" = 1 ] || fail "first run: $(points) points, expected 1"
-
+run_client 1 nobody "$work/home-nobody" 55
+check_run 1 nobody "$work/home-nobody" 55 1
 # The second run starts from what the first one saved: 55 + 5, and one point more.
-run_client 2 60
+run_client 2 nobody "$work/home-nobody" 60
 grep -q "Resetting config file" "$work/client-2.log" && fail "second run recreated a file"
 grep -q "Language load status: true" "$work/client-2.log" || fail "no translation loaded"
-[ "$(ratio)" = 60 ] || fail "second run: velocity ratio $(ratio), expected 60"
-[ "$(points)" = 2 ] || fail "second run: $(points) points, expected 2"
-echo "PASS: setting and points kept in $data across two runs"
+check_run 2 nobody "$work/home-nobody" 60 2
+# Root may write the package's folder, but its files go to its own data folder all the same.
+run_client 3 root "$work/home-root" 55
+check_run 3 root "$work/home-root" 55 1
+
+# Removed, the package leaves nothing behind: what is left of its list are folders of others.
+apt-get remove -y -qq arvex-tools >"$work/remove.log" 2>&1 \
+    || { cat "$work/remove.log"; fail "apt-get remove failed"; }
+installed=""
+grep -i "not empty" "$work/remove.log" && fail "the removal left folders that are not empty"
+while read -r path; do
+    [ "$path" != /. ] && [ -e "$path" ] || continue
+    [ -d "$path" ] && dpkg -S "$path" >/dev/null 2>&1 || fail "$path is left after the removal"
+done <<<"$owned"
+[ ! -e "$program" ] || fail "$program is left after the removal"
+echo "PASS: lintian clean; settings and points kept per user across runs; nothing left after" \
+    "removal ($((SECONDS - start)) s)"

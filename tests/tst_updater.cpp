@@ -1,10 +1,8 @@
-// Tests of the update check's tool runs: the answer's parser, the tool's end-of-run paths, abort,
-// the install run at quit and the elevated start.
+// Tests of the update check's tool runs (POSIX: the stand-in tools are shell scripts): the tool's
+// end-of-run paths, abort, the install run at quit and the elevated start.
 #include "updatetesting.h"
 
 #include "adminauthorization.h"
-#include "invalidxmlexception.h"
-#include "noupdatesxmlexception.h"
 #include "updater.h"
 
 #include <QElapsedTimer>
@@ -17,16 +15,8 @@
 
 using namespace updatetesting;
 using UpdateKit::Updater;
-using Updates = QList<Updater::UpdateInfo>;
 
 namespace {
-
-enum class Parsed { Updates, NoBlock, Invalid };
-
-Updater::UpdateInfo update(const QString &name, const QString &version, quint64 size)
-{
-    return { name, QVersionNumber::fromString(version), size };
-}
 
 // The real pkexec start of a user without administrator rights.
 class UserAuthorization : public UpdateKit::AdminAuthorization
@@ -51,8 +41,6 @@ void quitApplication()
 
 } // namespace
 
-Q_DECLARE_METATYPE(Parsed)
-
 class tst_Updater : public QObject
 {
     Q_OBJECT
@@ -61,8 +49,6 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void parseResult_data();
-    void parseResult();
     void toolRuns_data();
     void toolRuns();
     void toolComesFromTheProgramFolder();
@@ -74,8 +60,6 @@ private slots:
     void installRunAtQuit();
     void elevatedStartThroughPkexec();
     void noPkexecLogsFailedStart();
-    void parameterString_data();
-    void parameterString();
 
 private:
     QString recordFile() const { return QDir(programDir()).filePath("tool-run.txt"); }
@@ -89,9 +73,6 @@ private:
 
 void tst_Updater::initTestCase()
 {
-#ifdef Q_OS_WIN
-    QSKIP("The stand-in tools are shell scripts");
-#endif
     qRegisterMetaType<Updates>();
     originalPath = qgetenv("PATH");
     QVERIFY(otherDir.isValid());
@@ -118,76 +99,6 @@ void tst_Updater::cleanup()
     QDir::setCurrent(programDir());
 }
 
-void tst_Updater::parseResult_data()
-{
-    QTest::addColumn<QByteArray>("output");
-    QTest::addColumn<Parsed>("parsed");
-    QTest::addColumn<Updates>("updates");
-
-    QTest::newRow("text around one update")
-        << QByteArray("Checking...\n<updates>\n  <update name=\"a\" version=\"1.2.0\" "
-                      "size=\"2048\"/>\n</updates>\nDone.\n")
-        << Parsed::Updates << Updates { update("a", "1.2.0", 2048) };
-    QTest::newRow("two updates in order")
-        << QByteArray("<updates><update name=\"b\" version=\"2\" size=\"1\"/>"
-                      "<update name=\"a\" version=\"1.0.1\" size=\"18446744073709551615\"/>"
-                      "</updates>")
-        << Parsed::Updates
-        << Updates { update("b", "2", 1), update("a", "1.0.1", 18446744073709551615ULL) };
-    QTest::newRow("zero updates") << QByteArray("<updates>\n</updates>") << Parsed::Updates
-                                  << Updates();
-    QTest::newRow("no block") << QByteArray("Nothing to update.\n") << Parsed::NoBlock << Updates();
-    QTest::newRow("no end") << QByteArray("<updates><update name=\"a\" version=\"1\" size=\"2\"/>")
-                            << Parsed::NoBlock << Updates();
-    QTest::newRow("end before start")
-        << QByteArray("</updates><updates><update name=\"a\" version=\"1\" size=\"2\"/>")
-        << Parsed::NoBlock << Updates();
-    static const char afterNul[]
-        = "junk\0<updates><update name=\"a\" version=\"1\" size=\"2\"/></updates>";
-    QTest::newRow("block after a NUL byte")
-        << QByteArray(afterNul, sizeof(afterNul) - 1) << Parsed::NoBlock << Updates();
-    QTest::newRow("bad size") << QByteArray(
-        "<updates><update name=\"a\" version=\"1\" size=\"12kB\"/></updates>")
-                              << Parsed::Invalid << Updates();
-    QTest::newRow("negative size")
-        << QByteArray("<updates><update name=\"a\" version=\"1\" size=\"-1\"/></updates>")
-        << Parsed::Invalid << Updates();
-    QTest::newRow("size beyond 64 bits") << QByteArray(
-        "<updates><update name=\"a\" version=\"1\" size=\"18446744073709551616\"/></updates>")
-                                         << Parsed::Invalid << Updates();
-    QTest::newRow("empty name") << QByteArray(
-        "<updates><update name=\"\" version=\"1\" size=\"2\"/></updates>")
-                                << Parsed::Invalid << Updates();
-    QTest::newRow("version without number")
-        << QByteArray("<updates><update name=\"a\" version=\"beta\" size=\"2\"/></updates>")
-        << Parsed::Invalid << Updates();
-    QTest::newRow("child element") << QByteArray(
-        "<updates><update name=\"a\" version=\"1\" size=\"2\"><note/></update></updates>")
-                                   << Parsed::Invalid << Updates();
-    QTest::newRow("other element")
-        << QByteArray("<updates><package name=\"a\" version=\"1\" size=\"2\"/></updates>")
-        << Parsed::Invalid << Updates();
-}
-
-void tst_Updater::parseResult()
-{
-    QFETCH(QByteArray, output);
-    QFETCH(Parsed, parsed);
-    QFETCH(Updates, updates);
-
-    switch (parsed) {
-    case Parsed::Updates:
-        QCOMPARE(Updater::parseResult(output), updates);
-        break;
-    case Parsed::NoBlock:
-        QVERIFY_EXCEPTION_THROWN(Updater::parseResult(output), UpdateKit::NoUpdatesXmlException);
-        break;
-    case Parsed::Invalid:
-        QVERIFY_EXCEPTION_THROWN(Updater::parseResult(output), UpdateKit::InvalidXmlException);
-        break;
-    }
-}
-
 void tst_Updater::toolRuns_data()
 {
     QTest::addColumn<QByteArray>("tool");
@@ -201,7 +112,7 @@ void tst_Updater::toolRuns_data()
     QTest::newRow("text around one update")
         << printingTool("Fetching meta information...\n<updates>\n<update name=\"a\" "
                         "version=\"1.2.0\" size=\"2048\"/>\n</updates>\nDone.")
-        << true << false << true << 0 << QByteArray() << Updates { update("a", "1.2.0", 2048) };
+        << true << false << true << 0 << QByteArray() << Updates { updateInfo("a", "1.2.0", 2048) };
     QTest::newRow("no block") << printingTool("There are currently no updates available.") << false
                               << false << true << 0 << QByteArray() << Updates();
     QTest::newRow("updates without end")
@@ -434,34 +345,6 @@ void tst_Updater::noPkexecLogsFailedStart()
     quitApplication();
     QTest::qWait(200);
     QVERIFY(!QFile::exists(recordFile()));
-}
-
-void tst_Updater::parameterString_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("parameters");
-
-    QTest::newRow("none") << QStringList() << QString();
-    QTest::newRow("plain") << QStringList { "--updater", "x" } << R"( --updater x)";
-    QTest::newRow("blank") << QStringList { "two words" } << R"( "two words")";
-    QTest::newRow("tab") << QStringList { "a\tb" } << " \"a\tb\"";
-    QTest::newRow("empty") << QStringList { "" } << R"( "")";
-    QTest::newRow("embedded quote") << QStringList { R"(say "hi")" } << R"( "say \"hi\"")";
-    QTest::newRow("quote without blank") << QStringList { R"(a"b)" } << R"( a\"b)";
-    QTest::newRow("backslash before quote") << QStringList { R"(a\"b)" } << R"( a\\\"b)";
-    QTest::newRow("two backslashes before quote") << QStringList { R"(a\\"b)" } << R"( a\\\\\"b)";
-    QTest::newRow("trailing backslash with blank")
-        << QStringList { R"(C:\Program Files\)" } << R"( "C:\Program Files"\)";
-    QTest::newRow("trailing backslashes without blank")
-        << QStringList { R"(C:\dir\\)" } << R"( C:\dir\\)";
-    QTest::newRow("inner backslashes") << QStringList { R"(C:\a b\c)" } << R"( "C:\a b\c")";
-}
-
-void tst_Updater::parameterString()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, parameters);
-    QCOMPARE(UpdateKit::AdminAuthorization::parameterString(arguments), parameters);
 }
 
 QTEST_MAIN(tst_Updater)

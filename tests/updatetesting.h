@@ -2,6 +2,8 @@
 // answering the modal dialogs that the update flow opens.
 #pragma once
 
+#include "updater.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -15,6 +17,14 @@
 #include <functional>
 
 namespace updatetesting {
+
+using Updates = QList<UpdateKit::Updater::UpdateInfo>;
+
+inline UpdateKit::Updater::UpdateInfo updateInfo(
+    const QString &name, const QString &version, quint64 size)
+{
+    return { name, QVersionNumber::fromString(version), size };
+}
 
 inline QString programDir()
 {

@@ -7,10 +7,12 @@ packages=(
     cmake make g++ pkg-config
     qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools
     libqcustomplot-dev libbenchmark-dev
-    xvfb xauth imagemagick fonts-noto-cjk fonts-dejavu-core fonts-liberation
-    avrdude
-    dpkg-dev xdotool
-    qttranslations5-l10n
+    xvfb xauth imagemagick xdotool fonts-dejavu-core
+    # What the Debian package depends on by name: the fonts, the elevated update run, Qt's
+    # translations and the download utility's avrdude.
+    fonts-noto-cjk fonts-liberation pkexec qttranslations5-l10n avrdude
+    # The package's build and check, and the Windows compile check.
+    dpkg-dev lintian g++-mingw-w64-x86-64-posix
 )
 # tools/run-fuzzers.sh also needs clang and libFuzzer.
 [ "${1:-}" = "--fuzz" ] && packages+=(clang-14 libclang-rt-14-dev)

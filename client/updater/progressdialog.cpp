@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#ifdef Q_OS_WIN
+#ifdef ARVEX_TASKBAR_PROGRESS
 #include <QWinTaskbarButton>
 #include <QWinTaskbarProgress>
 #include <QWindow>
@@ -46,7 +46,7 @@ ProgressDialog::ProgressDialog(QWidget *parent)
     layout->addWidget(buttonBox);
     connect(buttonBox, &QDialogButtonBox::rejected, this, &QDialog::close);
 
-#ifdef Q_OS_WIN
+#ifdef ARVEX_TASKBAR_PROGRESS
     taskbarButton = new QWinTaskbarButton(this);
 #endif
 }
@@ -57,7 +57,7 @@ void ProgressDialog::reject() { }
 
 void ProgressDialog::hide(QMessageBox::Icon hideType)
 {
-#ifdef Q_OS_WIN
+#ifdef ARVEX_TASKBAR_PROGRESS
     if (taskbarButton->window()) {
         QWinTaskbarProgress *progress = taskbarButton->progress();
         progress->setRange(0, 1);
@@ -85,7 +85,7 @@ void ProgressDialog::hide(QMessageBox::Icon hideType)
 
 void ProgressDialog::showEvent(QShowEvent *event)
 {
-#ifdef Q_OS_WIN
+#ifdef ARVEX_TASKBAR_PROGRESS
     if (!taskbarButton->window())
         taskbarButton->setWindow(windowHandle());
     QWinTaskbarProgress *progress = taskbarButton->progress();

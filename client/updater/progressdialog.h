@@ -7,7 +7,9 @@
 class QDialogButtonBox;
 class QLabel;
 class QProgressBar;
-#ifdef Q_OS_WIN
+// The taskbar progress needs Qt's WinExtras module, which a Windows Qt may lack.
+#if defined(Q_OS_WIN) && __has_include(<QWinTaskbarButton>)
+#define ARVEX_TASKBAR_PROGRESS
 class QWinTaskbarButton;
 #endif
 
@@ -38,7 +40,7 @@ private:
     QLabel *label = nullptr;
     QProgressBar *progressBar = nullptr;
     QDialogButtonBox *buttonBox = nullptr;
-#ifdef Q_OS_WIN
+#ifdef ARVEX_TASKBAR_PROGRESS
     QWinTaskbarButton *taskbarButton = nullptr;
 #endif
 };
