@@ -79,7 +79,9 @@ void CEEGCurveDialog::showLinkState()
         text = tr("Receiving frames from the headset on %1").arg(port);
         break;
     case CEEGManager::LinkState::Lost:
-        text = tr("The headset on %1 was lost: %2").arg(port, manager->portError());
+        // The port's own error text is seldom telling here ("Unknown error"); it goes to the log.
+        text = tr("The headset on %1 was lost: it was unplugged, or its port stopped answering.")
+                   .arg(port);
         break;
     }
     linkStatus->setText(text);

@@ -130,7 +130,6 @@ void CEEGManager::onPortError()
         portFailureLogged = true;
         qCritical() << "EEG headset port lost:" << port->portName() << port->errorString();
     }
-    lastPortError = port->errorString();
     port->close();
     setLinkState(LinkState::Lost);
 }

@@ -34,7 +34,7 @@ public:
     LinkState linkState() const { return state; }
     // The port read or tried, as discovered or named; empty while none was chosen.
     QString portName() const { return chosenPortName; }
-    // Why the port could not be opened, or was lost.
+    // Why the port could not be opened.
     QString portError() const { return lastPortError; }
     // What a port's description must contain to be taken for the headset.
     static QString bridgeDescription();

@@ -262,8 +262,8 @@
         <translation>正在接收 %1 上脑电耳机的数据帧</translation>
     </message>
     <message>
-        <source>The headset on %1 was lost: %2</source>
-        <translation>%1 上的脑电耳机已断开：%2</translation>
+        <source>The headset on %1 was lost: it was unplugged, or its port stopped answering.</source>
+        <translation>%1 上的脑电耳机已断开：耳机被拔出，或其端口不再响应。</translation>
     </message>
 </context>
 <context>

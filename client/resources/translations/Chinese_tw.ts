@@ -262,8 +262,8 @@
         <translation>正在接收 %1 上腦電耳機的資料幀</translation>
     </message>
     <message>
-        <source>The headset on %1 was lost: %2</source>
-        <translation>%1 上的腦電耳機已中斷：%2</translation>
+        <source>The headset on %1 was lost: it was unplugged, or its port stopped answering.</source>
+        <translation>%1 上的腦電耳機已中斷：耳機被拔除，或其連接埠不再回應。</translation>
     </message>
 </context>
 <context>

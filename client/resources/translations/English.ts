@@ -262,7 +262,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The headset on %1 was lost: %2</source>
+        <source>The headset on %1 was lost: it was unplugged, or its port stopped answering.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
