@@ -31,6 +31,8 @@ private slots:
     void shadesReach_data();
     void shadesReach();
     void drawsPointsAndSelectedRow();
+    void pointPastSideViewStaysOutOfTopView();
+    void keysTypedIntoItLeaveTheTable();
 
 private:
     // Opens the view as the user does: the title bar's menu button, then the entry's key.
@@ -214,10 +216,57 @@ void tst_ArmView::drawsPointsAndSelectedRow()
     QVERIFY(centreOfColour(view->grab().toImage(), CArmView::highlightColor(), topOf(first), 10)
                 .isNull());
 
-    // Deleting it takes its dot away.
+    // Deleting it takes its dot away. The click made the window the active one.
+    window->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), window.get());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
     QTRY_COMPARE(colourAt(view->grab().toImage(), topOf(second)), CArmView::reachColor());
     QVERIFY(colourAt(view->grab().toImage(), topOf(first)).value() < 100);
+}
+
+void tst_ArmView::pointPastSideViewStaysOutOfTopView()
+{
+    CArmView *view = openArmView();
+    QVERIFY(view);
+    // Far enough out that the side view would put it in the middle of the top view.
+    double radial = 300;
+    while (view->sideViewPosition(radial, 0).x() < view->width() * 0.75)
+        radial += 10;
+    const CartesianPose reachable = ArmKinematics::forward({ 40, 50, 10, 0 });
+    table()->setPoints({ PlaybackPoint { MOVJ, 0, float(reachable.x), float(reachable.y),
+                             float(reachable.z), 0, 0, 0 },
+        PlaybackPoint { MOVJ, 0, float(radial), 0, 0, 0, 0, 0 } });
+    // Once the reachable point shows, the far one has been drawn too.
+    QTRY_VERIFY(
+        colourAt(view->grab().toImage(), view->topViewPosition(reachable.x, reachable.y)).value()
+        < 100);
+    QVERIFY(centreOfColour(
+        view->grab().toImage(), CArmView::outOfReachColor(), view->sideViewPosition(radial, 0), 8)
+                .isNull());
+}
+
+void tst_ArmView::keysTypedIntoItLeaveTheTable()
+{
+    const CartesianPose reachable = ArmKinematics::forward({ 40, 50, 10, 0 });
+    const PlaybackPoint point { MOVJ, 0, float(reachable.x), float(reachable.y), float(reachable.z),
+        0, 0, 0 };
+    table()->setPoints({ point, point });
+    table()->setFocus();
+    table()->selectRow(0);
+    pressKeys(QApplication::focusWidget(), QKeySequence::Copy);
+    CArmView *view = openArmView();
+    QVERIFY(view);
+    view->window()->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), view->window());
+
+    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : view->window();
+    QCOMPARE(target->window(), view->window());
+    pressKeys(target, QKeySequence(Qt::Key_Delete));
+    QTest::qWait(50);
+    QCOMPARE(table()->model()->rowCount(), 2);
+    pressKeys(target, QKeySequence::Paste);
+    QTest::qWait(50);
+    QCOMPARE(table()->model()->rowCount(), 2);
 }
 
 QTEST_MAIN(tst_ArmView)

@@ -2,8 +2,10 @@
 #include "eeg/ceegcurvedialog.h"
 #include "eegtesting.h"
 #include "mainwindowtesting.h"
+#include "playback/cplaybacktableview.h"
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
@@ -27,6 +29,9 @@ private slots:
     void chartKeepsLastSixteenSeconds();
     void draggedLeftAxisKept();
     void reopeningStartsEmpty();
+    void framesBehindQuestionPressNothing();
+    // Last: it unplugs the headset.
+    void statusLineFollowsTheHeadset();
 
 private:
     CEEGCurveDialog *openDialog();
@@ -200,6 +205,8 @@ void tst_EEGCurveDialog::chartKeepsLastSixteenSeconds()
     QVERIFY(qAbs(range.lower - (lastKey - 15.75)) < 1e-6);
     QVERIFY(qAbs(range.upper - (lastKey + 0.25)) < 1e-6);
     QCOMPARE(plot()->xAxis2->range(), range);
+    plot()->replot();
+    QCOMPARE(plot()->xAxis2->tickVector(), plot()->xAxis->tickVector());
 }
 
 void tst_EEGCurveDialog::draggedLeftAxisKept()
@@ -239,6 +246,61 @@ void tst_EEGCurveDialog::reopeningStartsEmpty()
     QVERIFY(openDialog());
     for (int i = 0; i < 3; ++i)
         QCOMPARE(plot()->graph(i)->dataCount(), 0);
+}
+
+void tst_EEGCurveDialog::framesBehindQuestionPressNothing()
+{
+    child<CPlaybackTableView>(playbackPanelOf(*window), "playbackTableView")
+        ->setPoints({ PlaybackPoint { MOVJ, 0, 900, 0, 0, 0, 0, 0 } });
+    QVERIFY(openDialog());
+    // The first frame asks whether to start anyway; the next comes while the question is open.
+    int questions = -1;
+    int charted = -1;
+    bool secondSent = false;
+    QTimer watcher;
+    connect(&watcher, &QTimer::timeout, this, [&] {
+        QList<QMessageBox *> open;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible())
+                open << box;
+        if (open.isEmpty())
+            return;
+        if (!secondSent) {
+            secondSent = headset.write(frame(0, 95, 2));
+            return;
+        }
+        // The second frame either opened a second question or reached the chart.
+        if (open.size() == 1 && plot()->graph(1)->dataCount() == 0)
+            return;
+        watcher.stop();
+        questions = open.size();
+        charted = plot()->graph(1)->dataCount();
+        for (QMessageBox *box : open)
+            QTest::keyClick(box, Qt::Key_Escape);
+    });
+    watcher.start(20);
+    QVERIFY(headset.write(frame(0, 95, 1)));
+    QTRY_VERIFY_WITH_TIMEOUT(questions >= 0, 10000);
+    QCOMPARE(questions, 1);
+    QCOMPARE(charted, 1);
+    QTRY_COMPARE(plot()->graph(1)->dataCount(), 2);
+    QCOMPARE(offeredPoints(), 0);
+    QCOMPARE(playbackButton("startBtn")->text(), QStringLiteral("Start"));
+}
+
+void tst_EEGCurveDialog::statusLineFollowsTheHeadset()
+{
+    QVERIFY(openDialog());
+    auto *status = plot()->findChild<QCPTextElement *>(QStringLiteral("linkStatus"));
+    QVERIFY(status);
+    send(frame(0, 10, 10));
+    QCOMPARE(status->text(),
+        QStringLiteral("Receiving frames from the headset on %1").arg(headset.slaveName()));
+    headset.close();
+    QTRY_COMPARE(status->text(),
+        QStringLiteral(
+            "The headset on %1 was lost: it was unplugged, or its port stopped answering.")
+            .arg(headset.slaveName()));
 }
 
 QTEST_MAIN(tst_EEGCurveDialog)

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <qcustomplot.h>
 
 using namespace mainwindowtesting;
 
@@ -35,6 +36,7 @@ private slots:
     void pendingRatioGoesOutBeforeDisconnect_data();
     void pendingRatioGoesOutBeforeDisconnect();
     void exitShortcutWithMenuClosed();
+    void eegDialogSaysNoHeadsetFound();
 
 private:
     CShowResultDialog *resultDialog(const MainWindow &window) const;
@@ -426,6 +428,20 @@ void tst_MainWindow::exitShortcutWithMenuClosed()
     QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
     pressKeys(target, exitActionWithKey(window.get())->shortcut());
     QVERIFY(!window->isVisible());
+}
+
+void tst_MainWindow::eegDialogSaysNoHeadsetFound()
+{
+    // This machine has no CP210x bridge, and no port is named instead.
+    qunsetenv("ARVEX_EEG_PORT");
+    auto window = createWindow();
+    QVERIFY(waitUntilConnected(window.get()));
+    action(window.get(), "EEG...")->trigger();
+    auto *status = window->findChild<QCPTextElement *>(QStringLiteral("linkStatus"));
+    QVERIFY(status);
+    QCOMPARE(status->text(),
+        QStringLiteral("No headset found: no serial port is described as \"CP210x\". Set "
+                       "ARVEX_EEG_PORT to the headset's port."));
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
@@ -32,6 +33,8 @@ private slots:
     void focusReturnsWhenTheDialogCloses();
     void topmostOfTwoDialogsTakesInput();
     void noticeKeepsTheFocusWhileAnotherWindowIsActive();
+    void escapeClosesAsCancel_data();
+    void escapeClosesAsCancel();
 
 private:
     CDialog *open(const QString &dialog);
@@ -78,7 +81,8 @@ CDialog *tst_ModalDialogs::open(const QString &dialog)
 {
     const QMap<QString, QString> actions { { "initial pose", "&Initial Pose..." },
         { "teach parameters", "Config &Teach..." },
-        { "playback parameters", "Config &Playback..." }, { "language", "&Language..." } };
+        { "playback parameters", "Config &Playback..." }, { "language", "&Language..." },
+        { "eeg", "EEG..." } };
     if (actions.contains(dialog)) {
         action(window.get(), actions.value(dialog))->trigger();
         const auto dialogs = window->findChildren<CDialog *>();
@@ -262,6 +266,32 @@ void tst_ModalDialogs::noticeKeepsTheFocusWhileAnotherWindowIsActive()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY(notice->isAncestorOf(QApplication::focusWidget()));
     }
+}
+
+void tst_ModalDialogs::escapeClosesAsCancel_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<bool>("closes");
+    for (const char *dialog : { "error result", "warning result", "notice", "initial pose",
+             "teach parameters", "playback parameters", "language", "eeg" })
+        QTest::newRow(dialog) << QString::fromLatin1(dialog) << true;
+    // Nothing can be cancelled while the client waits for the controller.
+    QTest::newRow("busy") << QStringLiteral("busy") << false;
+}
+
+void tst_ModalDialogs::escapeClosesAsCancel()
+{
+    QFETCH(QString, dialog);
+    QFETCH(bool, closes);
+    CDialog *opened = open(dialog);
+    QVERIFY(opened && opened->isVisible());
+    arvexsim::clearCalls();
+    QSignalSpy rejected(opened, SIGNAL(rejected()));
+    QTest::keyClick(keyTarget(), Qt::Key_Escape);
+    QCOMPARE(rejected.count(), closes ? 1 : 0);
+    QCOMPARE(opened->isVisible(), !closes);
+    QVERIFY(window->isVisible());
+    QVERIFY2(commandCalls().empty(), qPrintable(functionNames(commandCalls()).join(", ")));
 }
 
 QTEST_MAIN(tst_ModalDialogs)

@@ -1,11 +1,15 @@
 // Tests of the unsaved table written beside the points file while it is edited, and of its offer
 // when the window starts after a run that ended without the save at quit.
 #include "mainwindowtesting.h"
+#include "updatetesting.h"
 
 #include "playback/cplaybacktableview.h"
 #include "playback/cpointsrecovery.h"
+#include "updateinfodialog.h"
+#include "widgets/cshownewfeaturesdialog.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QThread>
 #include <QTimer>
@@ -70,6 +74,7 @@ private slots:
     void quitRemovesRecoveryOnlyAfterSave_data();
     void quitRemovesRecoveryOnlyAfterSave();
     void quitWhileWriting();
+    void startupBoxesOneAfterAnother();
 
 private:
     // Starts a window that connects with these files beside the program (a null one is missing),
@@ -288,6 +293,59 @@ void tst_PointsRecovery::quitWhileWriting()
     QVERIFY(!QFile::exists(programFile(recoveryName)));
     QTest::qWait(100);
     QVERIFY(!QFile::exists(programFile(recoveryName)));
+}
+
+void tst_PointsRecovery::startupBoxesOneAfterAnother()
+{
+    writeFile(programFile(pointsName), pointsFileBytes(onePoint), 60);
+    writeFile(programFile(recoveryName), pointsFileBytes(twoPoints), 0);
+    QVERIFY(updatetesting::installTool(updatetesting::printingTool(
+        "<updates><update name=\"ArvexClient\" version=\"9.0\" size=\"2048\"/></updates>")));
+    COptions::instance()->setUpgrade(0);
+    arvexsim::reset();
+
+    // The user reads each box for a second, then answers it: "Remind me later", "Discard",
+    // "Install later". Boxes open together are noted and answered at once.
+    QStringList answered;
+    bool twoAtOnce = false;
+    QString shown;
+    QElapsedTimer shownFor;
+    QTimer user;
+    connect(&user, &QTimer::timeout, this, [&] {
+        QMap<QString, QAbstractButton *> open;
+        for (QWidget *widget : QApplication::allWidgets()) {
+            if (!widget->isVisible())
+                continue;
+            if (auto *button = qobject_cast<QPushButton *>(widget);
+                button && button->text() == "Remind me later")
+                open.insert("notice", button);
+            else if (auto *button = qobject_cast<QPushButton *>(widget);
+                     button && button->text() == "&Discard")
+                open.insert("recovery", button);
+            else if (qobject_cast<UpdateKit::UpdateInfoDialog *>(widget))
+                open.insert("update", widget->findChild<QPushButton *>("skipButton"));
+        }
+        twoAtOnce = twoAtOnce || open.size() > 1;
+        if (open.size() == 1 && shown != open.firstKey()) {
+            shown = open.firstKey();
+            shownFor.start();
+        }
+        if (open.isEmpty() || (open.size() == 1 && shownFor.elapsed() < 1000))
+            return;
+        answered << open.keys();
+        shown.clear();
+        for (QAbstractButton *button : open)
+            QTest::mouseClick(button, Qt::LeftButton);
+    });
+    user.start(20);
+    window = createWindow(true);
+    QTRY_VERIFY_WITH_TIMEOUT(answered.size() >= 3, 20000);
+    user.stop();
+    COptions::instance()->setUpgrade(1);
+    updatetesting::removeTool();
+    QVERIFY(!twoAtOnce);
+    QCOMPARE(answered, (QStringList { "notice", "recovery", "update" }));
+    QCOMPARE(tableXml(), pointsFileBytes(onePoint));
 }
 
 QTEST_MAIN(tst_PointsRecovery)

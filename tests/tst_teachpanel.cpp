@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTimer>
 #include <QtTest>
 
@@ -210,6 +211,13 @@ void tst_TeachPanel::gripperButtons()
     QTest::mousePress(add, Qt::LeftButton);
     QTRY_VERIFY(arvexsim::currentPose().gripper > gripperBefore);
     QTest::mouseRelease(add, Qt::LeftButton);
+    // The pose field shows the gripper the arm reports, and a saved point takes it.
+    const QString opened = QString::number(arvexsim::currentPose().gripper, 'f', 3);
+    QWidget *playback = playbackPanelOf(*window);
+    QTRY_COMPARE(child<QLineEdit>(playback, "gripper")->text(), opened);
+    QTest::mouseClick(child<QPushButton>(playback, "saveBtn"), Qt::LeftButton);
+    auto *table = child<QTableView>(playback, "playbackTableView");
+    QCOMPARE(table->model()->index(0, 6).data().toString(), opened);
     auto *sub = child<QPushButton>(panel(), "gripperSubBtn");
     QTest::mousePress(sub, Qt::LeftButton);
     QTest::mouseRelease(sub, Qt::LeftButton);

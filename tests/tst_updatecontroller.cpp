@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -69,6 +70,8 @@ private slots:
     void installChoices_data();
     void installChoices();
     void mainWindowMenuEntry();
+    // Last: the quit it asks for holds until the application's loop runs again.
+    void installNowDuringRunClosesWindowFirst();
 
 private:
     QString recordFile() const { return QDir(programDir()).filePath("tool-run.txt"); }
@@ -115,10 +118,14 @@ void tst_UpdateController::menuCheckReports_data()
     QTest::addColumn<QStringList>("log");
 
     const QString exitCodeLine = "^maintenancetool process finished with exit code";
-    QTest::newRow("tool missing") << QByteArray() << crashed << QString()
-                                  << QStringList { exitCodeLine };
+    QTest::newRow("tool missing")
+        << QByteArray()
+        << "Warning: The maintenance tool was not found at "
+            + QDir::toNativeSeparators(toolFilePath()) + "."
+        << QString()
+        << QStringList { "^maintenancetool process failed with FailedToStart and error string: " };
     QTest::newRow("tool crashed") << QByteArray("kill -SEGV $$\n") << crashed << QString()
-                                  << QStringList { exitCodeLine };
+                                  << QStringList { "^maintenancetool process failed with Crashed" };
     QTest::newRow("exit code not 0")
         << printingTool("", 2, "Network is unreachable") << failed << "Network is unreachable"
         << QStringList { exitCodeLine + " 2 and error string: \"Network is unreachable\"$" };
@@ -252,12 +259,29 @@ void tst_UpdateController::installChoices_data()
     QTest::addColumn<bool>("untick");
     QTest::addColumn<bool>("toolRuns");
     QTest::addColumn<bool>("quitsAtOnce");
+    // Unless empty, the client runs without administrator rights and pkexec "refuses" or is
+    // "missing"; the box then tells `failure`.
+    QTest::addColumn<QString>("pkexec");
+    QTest::addColumn<QString>("failure");
 
-    QTest::newRow("install now, elevated") << "acceptButton" << false << true << true;
-    QTest::newRow("install now, unticked") << "acceptButton" << true << true << true;
-    QTest::newRow("install on exit, elevated") << "delayButton" << false << true << false;
-    QTest::newRow("install on exit, unticked") << "delayButton" << true << true << false;
-    QTest::newRow("install later") << "skipButton" << false << false << false;
+    QTest::newRow("install now, elevated") << "acceptButton" << false << true << true << ""
+                                           << "";
+    QTest::newRow("install now, unticked") << "acceptButton" << true << true << true << ""
+                                           << "";
+    QTest::newRow("install on exit, elevated") << "delayButton" << false << true << false << ""
+                                               << "";
+    QTest::newRow("install on exit, unticked") << "delayButton" << true << true << false << ""
+                                               << "";
+    QTest::newRow("install later") << "skipButton" << false << false << false << ""
+                                   << "";
+    const QString noPkexec = "pkexec, which asks for the administrator's password, was not found.";
+    QTest::newRow("install now, pkexec refused")
+        << "acceptButton" << false << false << false << "refuses"
+        << "The request for administrator rights was dismissed.";
+    QTest::newRow("install now, no pkexec")
+        << "acceptButton" << false << false << false << "missing" << noPkexec;
+    QTest::newRow("install on exit, no pkexec")
+        << "delayButton" << false << false << false << "missing" << noPkexec;
 }
 
 void tst_UpdateController::installChoices()
@@ -266,6 +290,26 @@ void tst_UpdateController::installChoices()
     QFETCH(bool, untick);
     QFETCH(bool, toolRuns);
     QFETCH(bool, quitsAtOnce);
+    QFETCH(QString, pkexec);
+    QFETCH(QString, failure);
+
+    // Where the install looks for pkexec; readable by the user without administrator rights.
+    QTemporaryDir pathDir;
+    const QString refusingPkexec = QDir(pathDir.path()).filePath("pkexec");
+    const QByteArray installPath = pkexec == "missing"
+        ? pathDir.path().toUtf8()
+        : pathDir.path().toUtf8() + ':' + originalPath;
+    if (pkexec == "refuses") {
+        // Answers as pkexec does when the password prompt is dismissed.
+        QVERIFY(writeScript(refusingPkexec, "exit 126\n"));
+        const auto everyone = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+            | QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::ExeGroup
+            | QFileDevice::ReadOther | QFileDevice::ExeOther;
+        QVERIFY(QFile::setPermissions(pathDir.path(), everyone));
+        QVERIFY(QFile::setPermissions(refusingPkexec, everyone));
+    }
+    std::unique_ptr<WithoutAdminRights> withoutAdminRights;
+    QString failureShown;
 
     QVERIFY(installTool("if [ \"$1\" = --checkupdates ]; then\n" + printingTool(twoUpdatesXml)
         + "fi\n" + recordingTool(recordFile())));
@@ -278,12 +322,22 @@ void tst_UpdateController::installChoices()
     onNextModal<UpdateKit::UpdateInfoDialog>([&](UpdateKit::UpdateInfoDialog *dialog) {
         if (untick)
             clickCheckBox(dialog->findChild<QCheckBox *>("runAdminCheckBox"));
+        if (!pkexec.isEmpty()) {
+            withoutAdminRights = std::make_unique<WithoutAdminRights>();
+            qputenv("PATH", installPath);
+        }
         // Install Now asks, Install On Exit informs, Install later closes without a word.
         if (button != "skipButton")
             onNextModal<QMessageBox>([&](QMessageBox *box) {
                 QTest::mouseClick(
                     box->button(box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok),
                     Qt::LeftButton);
+                if (!failure.isEmpty())
+                    onNextModal<QMessageBox>([&](QMessageBox *failureBox) {
+                        failureShown = failureBox->text() + " " + failureBox->informativeText();
+                        withoutAdminRights.reset();
+                        QTest::mouseClick(failureBox->button(QMessageBox::Ok), Qt::LeftButton);
+                    });
             });
         QTest::mouseClick(dialog->findChild<QPushButton *>(button), Qt::LeftButton);
     });
@@ -312,6 +366,15 @@ void tst_UpdateController::installChoices()
     inExec = false;
     watchdog.stop();
     QDir::setCurrent(programDir());
+    withoutAdminRights.reset();
+    qputenv("PATH", binDir.path().toUtf8() + ':' + originalPath);
+    QCOMPARE(failureShown.isEmpty(), failure.isEmpty());
+    if (!failure.isEmpty())
+        QVERIFY2(
+            failureShown.startsWith("The maintenance tool could not be started, so the updates "
+                                    "were not installed. "
+                + failure),
+            qPrintable(failureShown));
 
     QVERIFY(!watchdogFired);
     QVERIFY(!controller.isRunning());
@@ -322,15 +385,15 @@ void tst_UpdateController::installChoices()
         QVERIFY(!QFile::exists(recordFile()));
         return;
     }
-    QTRY_VERIFY(QFile::exists(recordFile()));
-    QCOMPARE(
+    QTRY_COMPARE(
         readLines(recordFile()), (QStringList { QDir(programDir()).canonicalPath(), "--updater" }));
     // Elevation goes through pkexec unless the tests already run as root.
     const bool throughPkexec = !untick && !UpdateKit::AdminAuthorization().hasAdminRights();
     QCOMPARE(QFile::exists(pkexecRecordFile()), throughPkexec);
     if (throughPkexec)
-        QCOMPARE(
-            readLines(pkexecRecordFile()).mid(1), (QStringList { toolFilePath(), "--updater" }));
+        QCOMPARE(readLines(pkexecRecordFile()).mid(1),
+            (QStringList {
+                QStandardPaths::findExecutable("setsid"), "--fork", toolFilePath(), "--updater" }));
 }
 
 void tst_UpdateController::mainWindowMenuEntry()
@@ -379,6 +442,40 @@ void tst_UpdateController::mainWindowMenuEntry()
     QTRY_VERIFY_WITH_TIMEOUT(updateAction->isEnabled(), 10000);
     QVERIFY(progressSeen);
     QCOMPARE(shown, QStringList { noUpdates });
+}
+
+void tst_UpdateController::installNowDuringRunClosesWindowFirst()
+{
+    arvexsim::reset();
+    // The start-up check answers while a long run feeds the arm.
+    QVERIFY(installTool("if [ \"$1\" = --checkupdates ]; then\nsleep 1\n"
+        + printingTool(twoUpdatesXml) + "exit\nfi\n" + recordingTool(recordFile())));
+    auto window = mainwindowtesting::createWindow();
+    QVERIFY(mainwindowtesting::waitUntilConnected(window.get()));
+    QWidget *panel = mainwindowtesting::playbackPanelOf(*window);
+    QTest::mouseClick(mainwindowtesting::child<QPushButton>(panel, "saveBtn"), Qt::LeftButton);
+    mainwindowtesting::child<QLineEdit>(panel, "loop")->setText("1000000");
+
+    onNextModal<UpdateKit::UpdateInfoDialog>([&](UpdateKit::UpdateInfoDialog *dialog) {
+        // Without elevation the tool starts the same way whoever runs the tests.
+        clickCheckBox(dialog->findChild<QCheckBox *>("runAdminCheckBox"));
+        onNextModal<QMessageBox>([&](QMessageBox *box) {
+            QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+        });
+        QTest::mouseClick(dialog->findChild<QPushButton *>("acceptButton"), Qt::LeftButton);
+    });
+    // Should the run go on, the user stops it after a while.
+    QTimer::singleShot(15000, window.get(), [&] {
+        QTest::mouseClick(mainwindowtesting::child<QPushButton>(panel, "stopBtn"), Qt::LeftButton);
+    });
+    // Returns when the run has ended.
+    QTest::mouseClick(mainwindowtesting::child<QPushButton>(panel, "startBtn"), Qt::LeftButton);
+    QVERIFY(!window->isVisible());
+    QTRY_VERIFY(QFile::exists(recordFile()));
+    QCOMPARE(readLines(recordFile()).mid(1), QStringList { "--updater" });
+    const size_t offered = arvexsim::callsOf("SetPlaybackBufferCmd").size();
+    QTest::qWait(300);
+    QCOMPARE(arvexsim::callsOf("SetPlaybackBufferCmd").size(), offered);
 }
 
 QTEST_MAIN(tst_UpdateController)

@@ -16,6 +16,10 @@
 
 #include <functional>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace updatetesting {
 
 using Updates = QList<UpdateKit::Updater::UpdateInfo>;
@@ -116,5 +120,30 @@ QTimer *onNextModal(std::function<void(T *)> action)
     watcher->start();
     return watcher;
 }
+
+#ifdef Q_OS_UNIX
+// While it lives, tests run as root act as a user without administrator rights (nobody), so an
+// elevated install asks pkexec for them.
+class WithoutAdminRights
+{
+public:
+    WithoutAdminRights()
+        : wasRoot(::geteuid() == 0)
+    {
+        if (wasRoot && ::seteuid(65534) != 0)
+            qFatal("seteuid failed");
+    }
+    ~WithoutAdminRights()
+    {
+        if (wasRoot && ::seteuid(0) != 0)
+            qFatal("seteuid failed");
+    }
+    WithoutAdminRights(const WithoutAdminRights &) = delete;
+    WithoutAdminRights &operator=(const WithoutAdminRights &) = delete;
+
+private:
+    bool wasRoot;
+};
+#endif
 
 } // namespace updatetesting

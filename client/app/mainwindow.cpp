@@ -1,6 +1,7 @@
 // MainWindow: construction, actions, the drop-down menu and the connection state of its actions.
 #include "app/mainwindow.h"
 
+#include "app/cstartupboxes.h"
 #include "componentversion.h"
 #include "eeg/ceegmanager.h"
 #include "options/coptions.h"
@@ -23,8 +24,16 @@ MainWindow::MainWindow(QWidget *parent)
     : CWidget(parent)
 {
     // The tool lies beside the program; the check is silent unless updates exist.
+    startupBoxes = new CStartupBoxes(this);
     updateController = new UpdateKit::UpdateController(QStringLiteral("maintenancetool"), this);
     updateController->setDetailedUpdateInfo(true);
+    updateController->setResultPresenter([this](const std::function<void()> &showResult) {
+        startupBoxes->show(
+            CStartupBoxes::UpdateResult, [showResult](const std::function<void()> &answered) {
+                showResult();
+                answered();
+            });
+    });
     updateController->start(UpdateKit::UpdateController::InfoLevel);
 
     setWindowTitle(
@@ -70,7 +79,13 @@ MainWindow::MainWindow(QWidget *parent)
     if (COptions::instance()->upgrade() == 0) {
         auto *newFeaturesDialog = new CShowNewFeaturesDialog(this);
         connect(newFeaturesDialog, SIGNAL(accepted()), this, SLOT(upgradeArvex()));
-        newFeaturesDialog->show();
+        startupBoxes->show(CStartupBoxes::FirmwareNotice,
+            [this, newFeaturesDialog](const std::function<void()> &answered) {
+                connect(newFeaturesDialog, &CDialog::finished, this, [answered] { answered(); });
+                newFeaturesDialog->show();
+            });
+    } else {
+        startupBoxes->skip(CStartupBoxes::FirmwareNotice);
     }
 
     content->setEnabled(false);

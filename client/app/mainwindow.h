@@ -10,6 +10,7 @@
 #include <QPointer>
 
 class CArmViewWindow;
+class CStartupBoxes;
 class CDefaultPointsFile;
 class CEEGCurveDialog;
 class CPlaybackTableView;
@@ -137,4 +138,6 @@ private:
     CPointsRecovery *pointsRecovery = nullptr;
 
     QPointer<CArmViewWindow> armViewWindow;
+    // The firmware notice, the recovery question and the update result, one after another.
+    CStartupBoxes *startupBoxes = nullptr;
 };

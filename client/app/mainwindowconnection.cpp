@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 
 #include "ArvexDll.h"
+#include "app/cstartupboxes.h"
 #include "options/cconfigjogdialog.h"
 #include "options/cconfigplaybackdialog.h"
 #include "options/coptions.h"
@@ -131,10 +132,13 @@ void MainWindow::connectArvex()
     connect(resultDialog, SIGNAL(finished(int)), resultDialog, SLOT(deleteLater()));
     resultDialog->show();
 
-    if (warning)
+    if (warning) {
         secondDelayedInit();
-    else
+    } else {
         connectAct->setEnabled(true);
+        // Without a connection the table is not loaded, so nothing is offered for now.
+        startupBoxes->skip(CStartupBoxes::PointsRecovery);
+    }
 }
 
 void MainWindow::showBeforeBlocking(QWidget *busyDialog)

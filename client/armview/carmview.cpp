@@ -170,20 +170,41 @@ void CArmView::drawReach(QPainter &painter) const
     painter.drawPath(top);
 }
 
-void CArmView::drawPoint(QPainter &painter, const DrawnPoint &point) const
+QPointF CArmView::sidePositionOf(const DrawnPoint &point) const
 {
-    const QPointF side = sideViewPosition(std::hypot(point.x, point.y), point.z);
-    const QPointF top = topViewPosition(point.x, point.y);
-    for (const QPointF &at : { side, top }) {
-        if (point.reachable) {
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(pointColor);
-            painter.drawEllipse(at, 2.5, 2.5);
-        } else {
-            painter.setPen(QPen(outOfReachColor(), 2));
-            painter.drawLine(at + QPointF(-3, -3), at + QPointF(3, 3));
-            painter.drawLine(at + QPointF(-3, 3), at + QPointF(3, -3));
-        }
+    return sideViewPosition(std::hypot(point.x, point.y), point.z);
+}
+
+QPointF CArmView::topPositionOf(const DrawnPoint &point) const
+{
+    return topViewPosition(point.x, point.y);
+}
+
+void CArmView::drawPanelPoints(QPainter &painter, const QRectF &panel,
+    QPointF (CArmView::*positionOf)(const DrawnPoint &) const) const
+{
+    painter.save();
+    painter.setClipRect(panel.adjusted(1, 1, -1, -1));
+    for (const DrawnPoint &point : points)
+        drawPoint(painter, (this->*positionOf)(point), point.reachable);
+    painter.setPen(QPen(highlightColor(), 2.5));
+    painter.setBrush(Qt::NoBrush);
+    for (int row : highlightedRows)
+        if (row >= 0 && row < points.size())
+            painter.drawEllipse((this->*positionOf)(points.at(row)), 6, 6);
+    painter.restore();
+}
+
+void CArmView::drawPoint(QPainter &painter, const QPointF &at, bool reachable) const
+{
+    if (reachable) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(pointColor);
+        painter.drawEllipse(at, 2.5, 2.5);
+    } else {
+        painter.setPen(QPen(outOfReachColor(), 2));
+        painter.drawLine(at + QPointF(-3, -3), at + QPointF(3, 3));
+        painter.drawLine(at + QPointF(-3, 3), at + QPointF(3, -3));
     }
 }
 
@@ -208,18 +229,8 @@ void CArmView::renderStaticLayer()
     painter.drawRect(topRect);
 
     drawReach(painter);
-    for (const DrawnPoint &point : qAsConst(points))
-        drawPoint(painter, point);
-
-    painter.setPen(QPen(highlightColor(), 2.5));
-    painter.setBrush(Qt::NoBrush);
-    for (int row : qAsConst(highlightedRows)) {
-        if (row < 0 || row >= points.size())
-            continue;
-        const DrawnPoint &point = points.at(row);
-        painter.drawEllipse(sideViewPosition(std::hypot(point.x, point.y), point.z), 6, 6);
-        painter.drawEllipse(topViewPosition(point.x, point.y), 6, 6);
-    }
+    drawPanelPoints(painter, sideRect, &CArmView::sidePositionOf);
+    drawPanelPoints(painter, topRect, &CArmView::topPositionOf);
     staticLayerValid = true;
 }
 

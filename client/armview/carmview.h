@@ -52,7 +52,13 @@ private:
     // Frames, captions, the reach, the points and the highlights; redrawn only when one changes.
     void renderStaticLayer();
     void drawReach(QPainter &painter) const;
-    void drawPoint(QPainter &painter, const DrawnPoint &point) const;
+    QPointF sidePositionOf(const DrawnPoint &point) const;
+    QPointF topPositionOf(const DrawnPoint &point) const;
+    // The points and the highlights of one panel, clipped to it: a point past the side view's
+    // edge must not show in the top view.
+    void drawPanelPoints(QPainter &painter, const QRectF &panel,
+        QPointF (CArmView::*positionOf)(const DrawnPoint &) const) const;
+    void drawPoint(QPainter &painter, const QPointF &at, bool reachable) const;
     void drawArm(QPainter &painter) const;
 
     JointAngles joints = ArmKinematics::home();

@@ -5,6 +5,7 @@
 #include "armview/carmview.h"
 #include "playback/cplaybacktableview.h"
 
+#include <QEvent>
 #include <QItemSelectionModel>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -54,6 +55,17 @@ CArmViewWindow::CArmViewWindow(CPlaybackTableView *tableView, QWidget *parent)
 
     onPointsChanged();
     onSelectionChanged();
+}
+
+bool CArmViewWindow::event(QEvent *event)
+{
+    // A tool window passes its parent's shortcuts on: Delete or Ctrl+V typed here would edit the
+    // table behind. Taking every shortcut key here keeps them from it.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    return CWidget::event(event);
 }
 
 CArmView *CArmViewWindow::armView() const

@@ -17,6 +17,9 @@ public:
 
     CArmView *armView() const;
 
+protected:
+    bool event(QEvent *event) override;
+
 private slots:
     void onPointsChanged();
     void onSelectionChanged();

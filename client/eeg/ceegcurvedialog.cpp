@@ -36,14 +36,56 @@ CEEGCurveDialog::CEEGCurveDialog(QWidget *parent)
 
     plot->xAxis->setTicker(QSharedPointer<CEEGTimeTicker>::create(2.0));
     plot->axisRect()->setupFullAxesBox(false);
+    // The box copies the tick settings but not the ticker, so the top ticks would not line up.
+    plot->xAxis2->setTicker(plot->xAxis->ticker());
     plot->yAxis->setRange(0, 210);
     connect(plot->xAxis, SIGNAL(rangeChanged(QCPRange)), plot->xAxis2, SLOT(setRange(QCPRange)));
     connect(plot->yAxis, SIGNAL(rangeChanged(QCPRange)), plot->yAxis2, SLOT(setRange(QCPRange)));
     // The box copied the left range before it was set; the right axis would tick a 0..5 scale.
     plot->yAxis2->setRange(plot->yAxis->range());
 
+    plot->plotLayout()->insertRow(0);
+    linkStatus = new QCPTextElement(plot, QString(), QFont(QStringLiteral("微软雅黑"), 10));
+    linkStatus->setObjectName(QStringLiteral("linkStatus"));
+    plot->plotLayout()->addElement(0, 0, linkStatus);
+    showLinkState();
+
     connect(CEEGManager::instance(), SIGNAL(newFrame(CEEGManager::EEGData)), this,
         SLOT(onNewFrame(CEEGManager::EEGData)));
+    connect(CEEGManager::instance(), SIGNAL(linkStateChanged()), this, SLOT(showLinkState()));
+}
+
+void CEEGCurveDialog::showLinkState()
+{
+    const CEEGManager *manager = CEEGManager::instance();
+    const QString port = manager->portName();
+    QString text;
+    switch (manager->linkState()) {
+    case CEEGManager::LinkState::Searching:
+        text = tr("Looking for the headset...");
+        break;
+    case CEEGManager::LinkState::NoPort:
+        text = tr("No headset found: no serial port is described as \"%1\". Set %2 to the "
+                  "headset's port.")
+                   .arg(CEEGManager::bridgeDescription(), CEEGManager::portVariableName());
+        break;
+    case CEEGManager::LinkState::OpenFailed:
+        text = tr("The headset's port %1 cannot be opened: %2").arg(port, manager->portError());
+        break;
+    case CEEGManager::LinkState::Reading:
+        text = tr("Reading the headset on %1, waiting for frames...").arg(port);
+        break;
+    case CEEGManager::LinkState::Receiving:
+        text = tr("Receiving frames from the headset on %1").arg(port);
+        break;
+    case CEEGManager::LinkState::Lost:
+        // The port's own error text is seldom telling here ("Unknown error"); it goes to the log.
+        text = tr("The headset on %1 was lost: it was unplugged, or its port stopped answering.")
+                   .arg(port);
+        break;
+    }
+    linkStatus->setText(text);
+    plot->replot(QCustomPlot::rpQueuedReplot);
 }
 
 void CEEGCurveDialog::addGraph(const QColor &pen, const QString &name, const QColor &fill)

@@ -4,6 +4,7 @@
 #include "eeg/ceegmanager.h"
 #include "widgets/cdialog.h"
 
+class QCPTextElement;
 class QCustomPlot;
 
 class CEEGCurveDialog : public CDialog
@@ -15,9 +16,12 @@ public:
 
 private slots:
     void onNewFrame(CEEGManager::EEGData eegData);
+    void showLinkState();
 
 private:
     void addGraph(const QColor &pen, const QString &name, const QColor &fill);
 
     QCustomPlot *plot = nullptr;
+    // One line above the chart saying what the headset link is doing.
+    QCPTextElement *linkStatus = nullptr;
 };

@@ -36,6 +36,24 @@ CEEGManager::CEEGManager()
 
 CEEGManager::~CEEGManager() = default;
 
+QString CEEGManager::bridgeDescription()
+{
+    return QStringLiteral("CP210x");
+}
+
+QString CEEGManager::portVariableName()
+{
+    return QLatin1String(portVariable);
+}
+
+void CEEGManager::setLinkState(LinkState newState)
+{
+    if (state == newState)
+        return;
+    state = newState;
+    emit linkStateChanged();
+}
+
 int CEEGManager::headsetPortIndex(const QStringList &descriptions)
 {
     for (int i = 0; i < descriptions.size(); ++i) {
@@ -60,8 +78,10 @@ void CEEGManager::openHeadsetPort()
         for (const QSerialPortInfo &info : ports)
             descriptions << info.description();
         const int index = headsetPortIndex(descriptions);
-        if (index < 0)
+        if (index < 0) {
+            setLinkState(LinkState::NoPort);
             return;
+        }
         const QSerialPortInfo &info = ports.at(index);
         qDebug() << info.portName();
         qDebug() << info.description();
@@ -76,13 +96,18 @@ void CEEGManager::openHeadsetPort()
 
 void CEEGManager::openPort(const QString &portName)
 {
+    chosenPortName = portName;
     port = new QSerialPort(portName, this);
     port->setBaudRate(QSerialPort::Baud9600, QSerialPort::AllDirections);
     port->setDataBits(QSerialPort::Data8);
     port->setParity(QSerialPort::NoParity);
     port->setStopBits(QSerialPort::OneStop);
-    if (!port->open(QIODevice::ReadWrite))
+    if (!port->open(QIODevice::ReadWrite)) {
+        lastPortError = port->errorString();
+        setLinkState(LinkState::OpenFailed);
         return;
+    }
+    setLinkState(LinkState::Reading);
 
     connect(port, SIGNAL(readyRead()), this, SLOT(onReadyRead()));
     connect(port, &QSerialPort::errorOccurred, this, &CEEGManager::onPortError);
@@ -106,6 +131,7 @@ void CEEGManager::onPortError()
         qCritical() << "EEG headset port lost:" << port->portName() << port->errorString();
     }
     port->close();
+    setLinkState(LinkState::Lost);
 }
 
 void CEEGManager::onReadyRead()
@@ -116,6 +142,7 @@ void CEEGManager::onReadyRead()
     // The parser hands each frame out before it is emitted: a receiver that turns the event loop
     // may bring this slot back for the next frames.
     while (parser->takeFrame(&frame)) {
+        setLinkState(LinkState::Receiving);
         if (deliveryDepth++ == 0)
             nestedReadTimer->start();
         emit newFrame(frame);

@@ -25,8 +25,21 @@ public:
         quint8 mediation;
     };
 
+    // What the link is doing, as the EEG dialog tells the user.
+    enum class LinkState { Searching, NoPort, OpenFailed, Reading, Receiving, Lost };
+
     static CEEGManager *instance();
     ~CEEGManager() override;
+
+    LinkState linkState() const { return state; }
+    // The port read or tried, as discovered or named; empty while none was chosen.
+    QString portName() const { return chosenPortName; }
+    // Why the port could not be opened.
+    QString portError() const { return lastPortError; }
+    // What a port's description must contain to be taken for the headset.
+    static QString bridgeDescription();
+    // The environment variable that names the headset's port instead.
+    static QString portVariableName();
 
     // Opens the first CP210x bridge (or the device named by ARVEX_EEG_PORT) at 9600 8N1 and
     // starts the module's connection commands. Runs once per process; failures are silent.
@@ -37,6 +50,7 @@ public:
 
 signals:
     void newFrame(CEEGManager::EEGData eegData);
+    void linkStateChanged();
 
 private slots:
     void onReadyRead();
@@ -47,6 +61,7 @@ private:
     void openPort(const QString &portName);
     // Closes a port that reports it is gone, so that its notifier stops firing.
     void onPortError();
+    void setLinkState(LinkState newState);
 
     QSerialPort *port = nullptr;
     QTimer *commandTimer = nullptr;
@@ -58,6 +73,9 @@ private:
     // Which module command onTimeout sends next; never reset.
     int commandStep = 0;
     bool portFailureLogged = false;
+    LinkState state = LinkState::Searching;
+    QString lastPortError;
+    QString chosenPortName;
 };
 
 Q_DECLARE_METATYPE(CEEGManager::EEGData)

@@ -3,6 +3,7 @@
 
 #include "eeg/ceegcurvedialog.h"
 
+#include <QApplication>
 #include <QPushButton>
 
 void MainWindow::onEEGBtnClicked()
@@ -22,6 +23,11 @@ void MainWindow::onEEGCurveDlgFinished()
 void MainWindow::onEEGNewFrame(CEEGManager::EEGData eegData)
 {
     if (!eegCurveDlg || eegData.noise != 0 || eegData.attention <= 90)
+        return;
+    // A person cannot click Start behind a question box or another dialog, nor can the headset.
+    // The window is application-modal itself.
+    const QWidget *modal = QApplication::activeModalWidget();
+    if ((modal && modal != this) || CDialog::topmostOpen() != eegCurveDlg)
         return;
     auto *startBtn = playbackPanel->findChild<QPushButton *>(QStringLiteral("startBtn"));
     // Every qualifying frame is one click, as the button reads now: Start, Pause or Resume.

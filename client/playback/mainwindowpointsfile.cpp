@@ -1,6 +1,7 @@
 // MainWindow: the playback points file slots.
 #include "app/mainwindow.h"
 
+#include "app/cstartupboxes.h"
 #include "cfilelocations.h"
 #include "playback/cdefaultpointsfile.h"
 #include "playback/cplaybackmanager.h"
@@ -71,13 +72,24 @@ void MainWindow::onAppStartup()
         if (!defaultPointsFile()->loadOnce(points, [&busy] { busy.keepAlive(); }))
             return;
     }
-    // Only now is the table the user's saved one, worth writing while it is edited.
-    pointsRecovery = new CPointsRecovery(defaultPointsFile()->path(), this);
-    PlaybackPoints recovered;
-    const bool restore = pointsRecovery->offerRecovery(this, recovered);
-    CBusyScope busy(this);
-    playbackTableView()->setPoints(restore ? recovered : points, [&busy] { busy.keepAlive(); });
-    pointsRecovery->watch(playbackTableView());
+    {
+        CBusyScope busy(this);
+        playbackTableView()->setPoints(points, [&busy] { busy.keepAlive(); });
+    }
+    // The question waits for the boxes before it. Until it is answered the recovery file stays,
+    // also through a quit.
+    startupBoxes->show(
+        CStartupBoxes::PointsRecovery, [this](const std::function<void()> &answered) {
+            // Only now is the table the user's saved one, worth writing while it is edited.
+            pointsRecovery = new CPointsRecovery(defaultPointsFile()->path(), this);
+            PlaybackPoints recovered;
+            if (pointsRecovery->offerRecovery(this, recovered)) {
+                CBusyScope busy(this);
+                playbackTableView()->setPoints(recovered, [&busy] { busy.keepAlive(); });
+            }
+            pointsRecovery->watch(playbackTableView());
+            answered();
+        });
 }
 
 // The window has gone by now, so nothing shows; the scope only serves a save while it is shown.

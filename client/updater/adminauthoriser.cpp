@@ -5,4 +5,9 @@ namespace UpdateKit {
 
 AdminAuthoriser::~AdminAuthoriser() = default;
 
+QString AdminAuthoriser::errorString() const
+{
+    return QString();
+}
+
 } // namespace UpdateKit

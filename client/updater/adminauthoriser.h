@@ -14,6 +14,8 @@ public:
     virtual bool hasAdminRights() = 0;
     // Starts the program with administrator rights; returns whether it was started.
     virtual bool executeAsAdmin(const QString &program, const QStringList &arguments) = 0;
+    // Why the last executeAsAdmin did not start the program, for the user; empty when unknown.
+    virtual QString errorString() const;
 };
 
 } // namespace UpdateKit

@@ -1,6 +1,7 @@
 // AdminAuthorization: the elevation prompt on Windows, pkexec (polkit) elsewhere.
 #include "adminauthorization.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -46,6 +47,11 @@ QString quoteArgument(const QString &argument)
 }
 
 } // namespace
+
+QString AdminAuthorization::errorString() const
+{
+    return lastError;
+}
 
 QString AdminAuthorization::parameterString(const QStringList &arguments)
 {
@@ -105,6 +111,10 @@ bool AdminAuthorization::executeAsAdmin(const QString &program, const QStringLis
         info.nShow = SW_SHOW;
         started = ShellExecuteExW(&info) != FALSE;
     }
+    lastError = started ? QString()
+                        : QCoreApplication::translate("UpdateKit::AdminAuthorization",
+                            "Administrator rights were not granted: the prompt was declined, or "
+                            "this computer does not offer it.");
     if (SUCCEEDED(comResult))
         CoUninitialize();
     return started;
@@ -119,12 +129,45 @@ bool AdminAuthorization::hasAdminRights()
 
 bool AdminAuthorization::executeAsAdmin(const QString &program, const QStringList &arguments)
 {
+    const auto translate = [](const char *text) {
+        return QCoreApplication::translate("UpdateKit::AdminAuthorization", text);
+    };
+    lastError.clear();
     const QString pkexec = QStandardPaths::findExecutable(QStringLiteral("pkexec"));
-    if (pkexec.isEmpty())
+    const QString setsid = QStandardPaths::findExecutable(QStringLiteral("setsid"));
+    if (pkexec.isEmpty() || setsid.isEmpty()) {
+        lastError = translate("pkexec, which asks for the administrator's password, was not "
+                              "found. Install it (Debian's package \"pkexec\"), or untick "
+                              "\"Run with elevated rights\".");
         return false;
-    // pkexec takes the program and its arguments as they are; no shell parses them.
-    return QProcess::startDetached(
-        pkexec, QStringList(program) + arguments, QFileInfo(program).absolutePath());
+    }
+    // pkexec answers once the password was given or refused. setsid starts the program in a
+    // session of its own and returns at once, so the answer does not wait for the install. No
+    // shell parses the arguments.
+    QProcess run;
+    run.setProgram(pkexec);
+    run.setArguments(QStringList { setsid, QStringLiteral("--fork"), program } + arguments);
+    run.setWorkingDirectory(QFileInfo(program).absolutePath());
+    // The program outlives the client; it must not read or write pipes that close with it.
+    run.setStandardInputFile(QProcess::nullDevice());
+    run.setStandardOutputFile(QProcess::nullDevice());
+    run.setStandardErrorFile(QProcess::nullDevice());
+    run.start();
+    if (!run.waitForFinished(-1) && run.error() == QProcess::FailedToStart) {
+        lastError = translate("pkexec could not be started: %1").arg(run.errorString());
+        return false;
+    }
+    if (run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0)
+        return true;
+    // 126 and 127 are pkexec's own answers; anything else came from setsid.
+    if (run.exitStatus() == QProcess::NormalExit && run.exitCode() == 126)
+        lastError = translate("The request for administrator rights was dismissed.");
+    else if (run.exitStatus() == QProcess::NormalExit && run.exitCode() == 127)
+        lastError = translate("Administrator rights were not granted: the password was refused, "
+                              "or no authentication agent could ask for it.");
+    else
+        lastError = translate("pkexec failed with exit code %1.").arg(run.exitCode());
+    return false;
 }
 
 #endif

@@ -10,8 +10,12 @@
 #include "updater.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QMetaEnum>
+#include <QProcess>
 
 namespace UpdateKit {
 
@@ -21,6 +25,7 @@ UpdateController::UpdateController(const QString &maintenanceToolPath, QObject *
 {
     connect(mainUpdater, &Updater::checkUpdatesDone, this, &UpdateController::checkUpdatesDone,
         Qt::QueuedConnection);
+    connect(mainUpdater, &Updater::exitRunFailed, this, &UpdateController::showInstallFailure);
 }
 
 UpdateController::~UpdateController()
@@ -100,6 +105,11 @@ bool UpdateController::isDetailedUpdateInfo() const
 void UpdateController::setDetailedUpdateInfo(bool detailedUpdateInfo)
 {
     detailedInfo = detailedUpdateInfo;
+}
+
+void UpdateController::setResultPresenter(const ResultPresenter &presenter)
+{
+    resultPresenter = presenter;
 }
 
 void UpdateController::setRunning(bool isRunning)
@@ -182,19 +192,13 @@ void UpdateController::checkUpdatesDone(bool hasUpdates, bool hasError)
                    "those as soon as you close the application!"));
             break;
         default: {
-            bool elevated = runElevated;
-            const UpdateInfoDialog::DialogResult result = UpdateInfoDialog::showUpdateInfo(
-                mainUpdater->updateInfo(), elevated, adminUserEditable, detailedInfo, window);
-            if (elevated != runElevated) {
-                runElevated = elevated;
-                emit runAsAdminChanged(elevated);
-            }
-            if (result == UpdateInfoDialog::InstallNow) {
-                runUpdaterOnExit();
-                QCoreApplication::quit();
-            } else if (result == UpdateInfoDialog::InstallLater) {
-                runUpdaterOnExit();
-            }
+            // The list is taken now: a later check empties the updater's.
+            const QList<Updater::UpdateInfo> updates = mainUpdater->updateInfo();
+            const auto showResult = [this, updates] { showUpdateInfo(updates); };
+            if (resultPresenter)
+                resultPresenter(showResult);
+            else
+                showResult();
             break;
         }
         }
@@ -204,17 +208,54 @@ void UpdateController::checkUpdatesDone(bool hasUpdates, bool hasError)
     setRunning(false);
 }
 
+void UpdateController::showToolFailure()
+{
+    const auto error = QProcess::ProcessError(mainUpdater->errorCode());
+    qWarning() << "maintenancetool process failed with"
+               << QMetaEnum::fromType<QProcess::ProcessError>().valueToKey(error)
+               << "and error string:" << mainUpdater->errorLog();
+    if (displayLevel < ExtendedInfoLevel)
+        return;
+    const QString tool = QDir::toNativeSeparators(mainUpdater->maintenanceToolFilePath());
+    if (error != QProcess::FailedToStart)
+        showMessageBox(
+            window, QMessageBox::Warning, tr("Warning"), tr("The update process crashed!"));
+    else if (!QFileInfo::exists(mainUpdater->maintenanceToolFilePath()))
+        showMessageBox(window, QMessageBox::Warning, tr("Warning"),
+            tr("The maintenance tool was not found at %1.").arg(tool));
+    else
+        showMessageBox(window, QMessageBox::Warning, tr("Warning"),
+            tr("The maintenance tool %1 could not be started.").arg(tool), QMessageBox::Ok,
+            QMessageBox::NoButton, QString::fromUtf8(mainUpdater->errorLog()));
+}
+
+void UpdateController::showUpdateInfo(const QList<Updater::UpdateInfo> &updates)
+{
+    bool elevated = runElevated;
+    const UpdateInfoDialog::DialogResult result = UpdateInfoDialog::showUpdateInfo(
+        updates, elevated, adminUserEditable, detailedInfo, window);
+    if (elevated != runElevated) {
+        runElevated = elevated;
+        emit runAsAdminChanged(elevated);
+    }
+    if (result == UpdateInfoDialog::InstallNow)
+        installNow();
+    else if (result == UpdateInfoDialog::InstallLater)
+        runUpdaterOnExit();
+}
+
 void UpdateController::showNoUpdatesResult(bool hasError)
 {
+    if (!mainUpdater->exitedNormally()) {
+        showToolFailure();
+        return;
+    }
     if (hasError)
         qWarning() << "maintenancetool process finished with exit code" << mainUpdater->errorCode()
                    << "and error string:" << mainUpdater->errorLog();
     if (displayLevel < ExtendedInfoLevel)
         return;
-    if (!mainUpdater->exitedNormally()) {
-        showMessageBox(
-            window, QMessageBox::Warning, tr("Warning"), tr("The update process crashed!"));
-    } else if (hasError) {
+    if (hasError) {
         // The tool ran but could not check: that is no answer, so it is no "no updates" either.
         QString details = QString::fromUtf8(mainUpdater->errorLog()).trimmed();
         if (details.isEmpty())
@@ -228,10 +269,41 @@ void UpdateController::showNoUpdatesResult(bool hasError)
     }
 }
 
+AdminAuthoriser *UpdateController::newAuthoriser() const
+{
+    return runElevated ? new AdminAuthorization : nullptr;
+}
+
 void UpdateController::runUpdaterOnExit()
 {
-    mainUpdater->runUpdaterOnExit(
-        runArgs, runElevated ? static_cast<AdminAuthoriser *>(new AdminAuthorization) : nullptr);
+    mainUpdater->runUpdaterOnExit(runArgs, newAuthoriser());
+}
+
+void UpdateController::installNow()
+{
+    // quit() alone would not end a nested loop such as a playback run's; closing its window does.
+    QList<QPointer<QWidget>> closed;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->isVisible())
+            closed << widget;
+    QApplication::closeAllWindows();
+    if (mainUpdater->runUpdater(runArgs, newAuthoriser())) {
+        QCoreApplication::quit();
+        return;
+    }
+    // The last window's close asked to quit; the client stays, as nothing was installed.
+    QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
+    for (const QPointer<QWidget> &widget : qAsConst(closed))
+        if (widget)
+            widget->show();
+    showInstallFailure(mainUpdater->updaterRunError());
+}
+
+void UpdateController::showInstallFailure(const QString &problem)
+{
+    showMessageBox(window, QMessageBox::Warning, tr("Install Updates"),
+        tr("The maintenance tool could not be started, so the updates were not installed."),
+        QMessageBox::Ok, QMessageBox::NoButton, problem);
 }
 
 } // namespace UpdateKit

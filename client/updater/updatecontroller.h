@@ -2,17 +2,21 @@
 // and the install run, at the display level the caller asks for.
 #pragma once
 
+#include "updater.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+
+#include <functional>
 
 class QAction;
 class QWidget;
 
 namespace UpdateKit {
 
+class AdminAuthoriser;
 class ProgressDialog;
-class Updater;
 
 class UpdateController : public QObject
 {
@@ -52,6 +56,11 @@ public:
     bool isDetailedUpdateInfo() const;
     void setDetailedUpdateInfo(bool detailedUpdateInfo);
 
+    // Opens the update dialog of a check that found updates, by calling its argument; by default
+    // at once. An application that opens boxes of its own can show the dialog after them.
+    using ResultPresenter = std::function<void(const std::function<void()> &showResult)>;
+    void setResultPresenter(const ResultPresenter &presenter);
+
 signals:
     void runningChanged(bool running);
     void runAsAdminChanged(bool runAsAdmin);
@@ -68,6 +77,14 @@ private:
     void showNoUpdatesResult(bool hasError);
     // Arms the install run for the application's quit, elevated when runAsAdmin is set.
     void runUpdaterOnExit();
+    AdminAuthoriser *newAuthoriser() const;
+    // Closes the windows, which ends what runs in them, then starts the tool and quits. When the
+    // tool does not start, the windows come back and the user is told why.
+    void installNow();
+    void showInstallFailure(const QString &problem);
+    void showUpdateInfo(const QList<Updater::UpdateInfo> &updates);
+    // Logs and tells why a check ended without an answer from the tool.
+    void showToolFailure();
 
     QPointer<QWidget> window;
     DisplayLevel displayLevel = InfoLevel;
@@ -79,6 +96,7 @@ private:
     bool detailedInfo = true;
     bool canceled = false;
     QPointer<ProgressDialog> progressDialog;
+    ResultPresenter resultPresenter;
 };
 
 } // namespace UpdateKit

@@ -10,6 +10,8 @@
 #include <QDebug>
 #include <QXmlStreamReader>
 
+#include <memory>
+
 namespace UpdateKit {
 
 namespace {
@@ -63,6 +65,11 @@ QString Updater::maintenanceToolPath() const
     return d->toolPath;
 }
 
+QString Updater::maintenanceToolFilePath() const
+{
+    return d->toolFilePath();
+}
+
 bool Updater::isRunning() const
 {
     return d->running;
@@ -96,6 +103,17 @@ void Updater::runUpdaterOnExit(const QStringList &arguments, AdminAuthoriser *au
 void Updater::cancelExitRun()
 {
     d->disarmExitRun();
+}
+
+bool Updater::runUpdater(const QStringList &arguments, AdminAuthoriser *authoriser)
+{
+    const std::unique_ptr<AdminAuthoriser> owned(authoriser);
+    return d->startUpdaterRun(arguments, authoriser);
+}
+
+QString Updater::updaterRunError() const
+{
+    return d->lastRunError;
 }
 
 QList<Updater::UpdateInfo> Updater::parseResult(const QByteArray &toolOutput)

@@ -40,8 +40,12 @@ public:
     bool exitedNormally() const;
     int errorCode() const;
     QByteArray errorLog() const;
+    // Why the last update run did not start, for the user.
+    QString updaterRunError() const;
 
     QString maintenanceToolPath() const;
+    // The absolute path the tool is run from.
+    QString maintenanceToolFilePath() const;
     bool isRunning() const;
     QList<UpdateInfo> updateInfo() const;
 
@@ -57,11 +61,16 @@ public slots:
     void runUpdaterOnExit(UpdateKit::AdminAuthoriser *authoriser = nullptr);
     void runUpdaterOnExit(const QStringList &arguments, UpdateKit::AdminAuthoriser *authoriser);
     void cancelExitRun();
+    // Starts the update run at once, elevated through the authoriser when one is given (it is
+    // deleted before returning). False when it could not start; updaterRunError() says why.
+    bool runUpdater(const QStringList &arguments, UpdateKit::AdminAuthoriser *authoriser);
 
 signals:
     void checkUpdatesDone(bool hasUpdates, bool hasError);
     void runningChanged(bool running);
     void updateInfoChanged(QList<UpdateKit::Updater::UpdateInfo> updateInfo);
+    // The update run armed for the application's quit could not start; problem says why.
+    void exitRunFailed(const QString &problem);
 
 private:
     friend class UpdaterPrivate;

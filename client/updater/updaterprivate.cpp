@@ -170,16 +170,33 @@ void UpdaterPrivate::startExitRun()
         return;
     // Started once, even when the application's event loop is run and quit again.
     runOnExit = false;
+    if (!startUpdaterRun(runArguments, authoriser.get()))
+        emit q->exitRunFailed(lastRunError);
+}
+
+bool UpdaterPrivate::startUpdaterRun(const QStringList &arguments, AdminAuthoriser *runAuthoriser)
+{
+    lastRunError.clear();
     const QString program = toolFilePath();
+    const QString shownProgram = QDir::toNativeSeparators(program);
     bool started = false;
-    if (!authoriser || authoriser->hasAdminRights())
-        started = QProcess::startDetached(program, runArguments, QFileInfo(program).absolutePath());
-    else
-        started = authoriser->executeAsAdmin(program, runArguments);
+    if (!QFileInfo(program).isFile()) {
+        lastRunError = Updater::tr("The maintenance tool was not found at %1.").arg(shownProgram);
+    } else if (!runAuthoriser || runAuthoriser->hasAdminRights()) {
+        started = QProcess::startDetached(program, arguments, QFileInfo(program).absolutePath());
+        if (!started)
+            lastRunError
+                = Updater::tr("The maintenance tool %1 could not be started.").arg(shownProgram);
+    } else {
+        started = runAuthoriser->executeAsAdmin(program, arguments);
+        if (!started)
+            lastRunError = runAuthoriser->errorString();
+    }
     if (!started)
         qWarning() << "Unable to start" << program << "with arguments"
-                   << runArguments.join(QStringLiteral(", ")) << "as"
-                   << (authoriser ? "admin" : "user");
+                   << arguments.join(QStringLiteral(", ")) << "as"
+                   << (runAuthoriser ? "admin" : "user") << ":" << lastRunError;
+    return started;
 }
 
 } // namespace UpdateKit

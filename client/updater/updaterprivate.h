@@ -24,6 +24,9 @@ public:
     void abortCheck(int maxDelay, bool async);
     void armExitRun(const QStringList &arguments, AdminAuthoriser *authoriser);
     void disarmExitRun();
+    // Starts the tool detached, or through the authoriser unless rights are already held;
+    // false with lastRunError set when it did not start.
+    bool startUpdaterRun(const QStringList &arguments, AdminAuthoriser *runAuthoriser);
 
     const QString toolPath;
     QList<Updater::UpdateInfo> updateInfos;
@@ -35,6 +38,7 @@ public:
     bool runOnExit = false;
     QStringList runArguments;
     std::unique_ptr<AdminAuthoriser> authoriser;
+    QString lastRunError;
 
 private:
     void onToolError(QProcess *finishedProcess, QProcess::ProcessError error);

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -90,6 +91,16 @@ CDialog::~CDialog()
     release();
 }
 
+CDialog *CDialog::topmostOpen()
+{
+    return openDialogs().isEmpty() ? nullptr : openDialogs().last();
+}
+
+void CDialog::setRejectOnEscape(bool rejects)
+{
+    rejectOnEscape = rejects;
+}
+
 void CDialog::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
@@ -143,8 +154,18 @@ void CDialog::focusFirstChild()
 
 bool CDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    return isUserInput(event->type()) && !openDialogs().isEmpty() && openDialogs().last() == this
-        && isBehind(watched);
+    if (!isUserInput(event->type()) || topmostOpen() != this)
+        return false;
+    const auto *widget = qobject_cast<const QWidget *>(watched);
+    // Escape typed anywhere in the window, also where the focus was left behind the dialog.
+    if (rejectOnEscape && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape
+        && static_cast<QKeyEvent *>(event)->modifiers() == Qt::NoModifier && widget
+        && widget->window() == window()) {
+        reject();
+        return true;
+    }
+    return isBehind(watched);
 }
 
 bool CDialog::isBehind(const QObject *receiver) const

@@ -17,6 +17,9 @@ public:
     explicit CDialog(QWidget *parent = nullptr);
     ~CDialog() override;
 
+    // The shown dialog that takes input, the last one shown; none when no dialog is open.
+    static CDialog *topmostOpen();
+
 signals:
     void accepted();
     void rejected();
@@ -44,6 +47,8 @@ protected:
     static QLabel *createRichTextLabel(const QString &styleSheet, QWidget *parent);
     // A row indented by 30 pixels on the left and the right, for the content's vertical layout.
     static QHBoxLayout *createIndentedRow();
+    // Escape rejects the dialog, as its Cancel or close button would, unless turned off here.
+    void setRejectOnEscape(bool rejects);
 
 private:
     void closeAndHide();
@@ -55,4 +60,5 @@ private:
     void focusFirstChild();
 
     QPointer<QWidget> focusBefore;
+    bool rejectOnEscape = true;
 };

@@ -8,6 +8,8 @@
 CShowBusyIndicatorDialog::CShowBusyIndicatorDialog(QWidget *parent)
     : CDialog(parent)
 {
+    // The wait cannot be cancelled.
+    setRejectOnEscape(false);
     const int side = 80;
     // Centred below the level of the title bar, as if the dialog had a frame.
     auto *holder = new QWidget(this);

@@ -241,6 +241,30 @@
         <source>EEG Curve</source>
         <translation>脑电曲线</translation>
     </message>
+    <message>
+        <source>Looking for the headset...</source>
+        <translation>正在查找脑电耳机...</translation>
+    </message>
+    <message>
+        <source>No headset found: no serial port is described as &quot;%1&quot;. Set %2 to the headset&apos;s port.</source>
+        <translation>未找到脑电耳机：没有描述为“%1”的串口。请将 %2 设为耳机的端口。</translation>
+    </message>
+    <message>
+        <source>The headset&apos;s port %1 cannot be opened: %2</source>
+        <translation>无法打开脑电耳机的端口 %1：%2</translation>
+    </message>
+    <message>
+        <source>Reading the headset on %1, waiting for frames...</source>
+        <translation>正在读取 %1 上的脑电耳机，等待数据帧...</translation>
+    </message>
+    <message>
+        <source>Receiving frames from the headset on %1</source>
+        <translation>正在接收 %1 上脑电耳机的数据帧</translation>
+    </message>
+    <message>
+        <source>The headset on %1 was lost: it was unplugged, or its port stopped answering.</source>
+        <translation>%1 上的脑电耳机已断开：耳机被拔出，或其端口不再响应。</translation>
+    </message>
 </context>
 <context>
     <name>CPlaybackTableView</name>
@@ -834,6 +858,18 @@ Start anyway?</source>
         <source>No new updates available!</source>
         <translation>没有可用的新更新！</translation>
     </message>
+    <message>
+        <source>The maintenance tool was not found at %1.</source>
+        <translation>在 %1 未找到维护工具。</translation>
+    </message>
+    <message>
+        <source>The maintenance tool %1 could not be started.</source>
+        <translation>无法启动维护工具 %1。</translation>
+    </message>
+    <message>
+        <source>The maintenance tool could not be started, so the updates were not installed.</source>
+        <translation>无法启动维护工具，因此未安装更新。</translation>
+    </message>
 </context>
 <context>
     <name>UpdateKit::UpdateInfoDialog</name>
@@ -908,6 +944,44 @@ Start anyway?</source>
     <message>
         <source>Updates will be installed on exit. The maintenance tool will be started as soon as you close the application!</source>
         <translation>更新将在退出时安装。关闭应用程序后将立即启动维护工具！</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateKit::Updater</name>
+    <message>
+        <source>The maintenance tool was not found at %1.</source>
+        <translation>在 %1 未找到维护工具。</translation>
+    </message>
+    <message>
+        <source>The maintenance tool %1 could not be started.</source>
+        <translation>无法启动维护工具 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateKit::AdminAuthorization</name>
+    <message>
+        <source>Administrator rights were not granted: the prompt was declined, or this computer does not offer it.</source>
+        <translation>未获得管理员权限：提示被拒绝，或此计算机不提供该提示。</translation>
+    </message>
+    <message>
+        <source>pkexec, which asks for the administrator&apos;s password, was not found. Install it (Debian&apos;s package &quot;pkexec&quot;), or untick &quot;Run with elevated rights&quot;.</source>
+        <translation>未找到用于询问管理员密码的 pkexec。请安装它（Debian 软件包“pkexec”），或取消勾选“以管理员权限运行”。</translation>
+    </message>
+    <message>
+        <source>pkexec could not be started: %1</source>
+        <translation>无法启动 pkexec：%1</translation>
+    </message>
+    <message>
+        <source>The request for administrator rights was dismissed.</source>
+        <translation>管理员权限请求已被取消。</translation>
+    </message>
+    <message>
+        <source>Administrator rights were not granted: the password was refused, or no authentication agent could ask for it.</source>
+        <translation>未获得管理员权限：密码被拒绝，或没有认证代理可以询问密码。</translation>
+    </message>
+    <message>
+        <source>pkexec failed with exit code %1.</source>
+        <translation>pkexec 失败，退出代码为 %1。</translation>
     </message>
 </context>
 </TS>

@@ -241,6 +241,30 @@
         <source>EEG Curve</source>
         <translation>腦電曲線</translation>
     </message>
+    <message>
+        <source>Looking for the headset...</source>
+        <translation>正在尋找腦電耳機...</translation>
+    </message>
+    <message>
+        <source>No headset found: no serial port is described as &quot;%1&quot;. Set %2 to the headset&apos;s port.</source>
+        <translation>未找到腦電耳機：沒有描述為「%1」的序列埠。請將 %2 設為耳機的連接埠。</translation>
+    </message>
+    <message>
+        <source>The headset&apos;s port %1 cannot be opened: %2</source>
+        <translation>無法開啟腦電耳機的連接埠 %1：%2</translation>
+    </message>
+    <message>
+        <source>Reading the headset on %1, waiting for frames...</source>
+        <translation>正在讀取 %1 上的腦電耳機，等待資料幀...</translation>
+    </message>
+    <message>
+        <source>Receiving frames from the headset on %1</source>
+        <translation>正在接收 %1 上腦電耳機的資料幀</translation>
+    </message>
+    <message>
+        <source>The headset on %1 was lost: it was unplugged, or its port stopped answering.</source>
+        <translation>%1 上的腦電耳機已中斷：耳機被拔除，或其連接埠不再回應。</translation>
+    </message>
 </context>
 <context>
     <name>CPlaybackTableView</name>
@@ -834,6 +858,18 @@ Start anyway?</source>
         <source>No new updates available!</source>
         <translation>沒有可用的新更新！</translation>
     </message>
+    <message>
+        <source>The maintenance tool was not found at %1.</source>
+        <translation>在 %1 找不到維護工具。</translation>
+    </message>
+    <message>
+        <source>The maintenance tool %1 could not be started.</source>
+        <translation>無法啟動維護工具 %1。</translation>
+    </message>
+    <message>
+        <source>The maintenance tool could not be started, so the updates were not installed.</source>
+        <translation>無法啟動維護工具，因此未安裝更新。</translation>
+    </message>
 </context>
 <context>
     <name>UpdateKit::UpdateInfoDialog</name>
@@ -908,6 +944,44 @@ Start anyway?</source>
     <message>
         <source>Updates will be installed on exit. The maintenance tool will be started as soon as you close the application!</source>
         <translation>更新將在結束時安裝。關閉應用程式後將立即啟動維護工具！</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateKit::Updater</name>
+    <message>
+        <source>The maintenance tool was not found at %1.</source>
+        <translation>在 %1 找不到維護工具。</translation>
+    </message>
+    <message>
+        <source>The maintenance tool %1 could not be started.</source>
+        <translation>無法啟動維護工具 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateKit::AdminAuthorization</name>
+    <message>
+        <source>Administrator rights were not granted: the prompt was declined, or this computer does not offer it.</source>
+        <translation>未取得系統管理員權限：提示被拒絕，或此電腦不提供該提示。</translation>
+    </message>
+    <message>
+        <source>pkexec, which asks for the administrator&apos;s password, was not found. Install it (Debian&apos;s package &quot;pkexec&quot;), or untick &quot;Run with elevated rights&quot;.</source>
+        <translation>找不到用於詢問系統管理員密碼的 pkexec。請安裝它（Debian 套件「pkexec」），或取消勾選「以系統管理員權限執行」。</translation>
+    </message>
+    <message>
+        <source>pkexec could not be started: %1</source>
+        <translation>無法啟動 pkexec：%1</translation>
+    </message>
+    <message>
+        <source>The request for administrator rights was dismissed.</source>
+        <translation>系統管理員權限請求已被取消。</translation>
+    </message>
+    <message>
+        <source>Administrator rights were not granted: the password was refused, or no authentication agent could ask for it.</source>
+        <translation>未取得系統管理員權限：密碼被拒絕，或沒有認證代理程式可以詢問密碼。</translation>
+    </message>
+    <message>
+        <source>pkexec failed with exit code %1.</source>
+        <translation>pkexec 失敗，結束代碼為 %1。</translation>
     </message>
 </context>
 </TS>

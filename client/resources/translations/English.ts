@@ -241,6 +241,30 @@
         <source>EEG Curve</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Looking for the headset...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No headset found: no serial port is described as &quot;%1&quot;. Set %2 to the headset&apos;s port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The headset&apos;s port %1 cannot be opened: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the headset on %1, waiting for frames...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiving frames from the headset on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The headset on %1 was lost: it was unplugged, or its port stopped answering.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CPlaybackTableView</name>
@@ -830,6 +854,18 @@ Start anyway?</source>
         <source>No new updates available!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The maintenance tool was not found at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The maintenance tool %1 could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The maintenance tool could not be started, so the updates were not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UpdateKit::UpdateInfoDialog</name>
@@ -903,6 +939,44 @@ Start anyway?</source>
     </message>
     <message>
         <source>Updates will be installed on exit. The maintenance tool will be started as soon as you close the application!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdateKit::Updater</name>
+    <message>
+        <source>The maintenance tool was not found at %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The maintenance tool %1 could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdateKit::AdminAuthorization</name>
+    <message>
+        <source>Administrator rights were not granted: the prompt was declined, or this computer does not offer it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pkexec, which asks for the administrator&apos;s password, was not found. Install it (Debian&apos;s package &quot;pkexec&quot;), or untick &quot;Run with elevated rights&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pkexec could not be started: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request for administrator rights was dismissed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Administrator rights were not granted: the password was refused, or no authentication agent could ask for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pkexec failed with exit code %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
