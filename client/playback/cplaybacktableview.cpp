@@ -7,6 +7,7 @@
 #include "playback/cgrippertabledelegate.h"
 #include "playback/cisgrabtabledelegate.h"
 #include "playback/cmotionstyletabledelegate.h"
+#include "playback/coutofreachheadertint.h"
 #include "playback/cpausetimetabledelegate.h"
 #include "playback/cplaybackmanager.h"
 #include "playback/cplaybacktableeditcommand.h"
@@ -79,6 +80,7 @@ CPlaybackTableView::CPlaybackTableView(QWidget *parent)
         header->setStyleSheet(headerStyle);
     }
     horizontalHeader()->hide();
+    new COutOfReachHeaderTint(verticalHeader());
     verticalHeader()->setFixedWidth(30);
     verticalHeader()->setSectionsMovable(true);
     setGridStyle(Qt::SolidLine);
@@ -250,9 +252,8 @@ void CPlaybackTableView::commitData(QWidget *editor)
         return;
     if (cell.data().toString() == shownBefore) {
         // The editor writes what it showed, as text: a float or a longer text shown the same way
-        // stays as it was, with its row's mark, and nothing is worth a step.
+        // stays as it was, and nothing is worth a step.
         tableModel->setData(cell, storedBefore);
-        tableModel->setRowOutOfReach(cell.row(), !before.outOfReachRows.isEmpty());
         return;
     }
     auto *step = new CPlaybackTableEditCommand(
@@ -546,8 +547,6 @@ void CPlaybackTableView::moveRow(const QString &stepName, int from, int to)
 {
     CPlaybackTableModel::StoredRows moved = tableModel->storedRows({ from });
     moved.rows = { to };
-    if (!moved.outOfReachRows.isEmpty())
-        moved.outOfReachRows = { to };
     pushEdit(stepName, { from }, moved);
     selectRow(to);
 }
