@@ -26,6 +26,12 @@ double BenchFigures::median(const QString &operation, int size) const
     return found == samples.end() ? 0 : quantile(found->second, 0.5);
 }
 
+double BenchFigures::minimum(const QString &operation, int size) const
+{
+    const auto found = samples.find({ operation, size });
+    return found == samples.end() ? 0 : quantile(found->second, 0);
+}
+
 void BenchFigures::print() const
 {
     std::printf("%-34s %7s %3s %10s %10s %8s %10s %10s %8s\n", "operation", "size", "n", "min ms",
