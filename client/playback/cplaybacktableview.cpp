@@ -74,11 +74,10 @@ CPlaybackTableView::CPlaybackTableView(QWidget *parent)
     const QFont tableFont(QStringLiteral("微软雅黑"), 8);
     const QString headerStyle
         = QStringLiteral("QHeaderView::section{border:1px solid #808080;color:blue;}");
+    // The headers take the view's font as its children.
     setFont(tableFont);
-    for (QHeaderView *header : { horizontalHeader(), verticalHeader() }) {
-        header->setFont(tableFont);
+    for (QHeaderView *header : { horizontalHeader(), verticalHeader() })
         header->setStyleSheet(headerStyle);
-    }
     horizontalHeader()->hide();
     new COutOfReachHeaderTint(verticalHeader());
     verticalHeader()->setFixedWidth(30);
