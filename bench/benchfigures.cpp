@@ -26,10 +26,28 @@ double BenchFigures::median(const QString &operation, int size) const
     return found == samples.end() ? 0 : quantile(found->second, 0.5);
 }
 
-double BenchFigures::minimum(const QString &operation, int size) const
+namespace {
+double quantileOf(const std::map<std::pair<QString, int>, QVector<double>> &samples,
+    const QString &operation, int size, double q)
 {
     const auto found = samples.find({ operation, size });
-    return found == samples.end() ? 0 : quantile(found->second, 0);
+    return found == samples.end() ? 0 : BenchFigures::quantile(found->second, q);
+}
+} // namespace
+
+double BenchFigures::minimum(const QString &operation, int size) const
+{
+    return quantileOf(samples, operation, size, 0);
+}
+
+double BenchFigures::cpuMedian(const QString &operation, int size) const
+{
+    return quantileOf(cpuSamples, operation, size, 0.5);
+}
+
+double BenchFigures::cpuMinimum(const QString &operation, int size) const
+{
+    return quantileOf(cpuSamples, operation, size, 0);
 }
 
 void BenchFigures::print() const
