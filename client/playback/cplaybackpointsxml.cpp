@@ -44,6 +44,42 @@ QString textOfField(const PlaybackPoint &point, int field)
     }
 }
 
+// The number of a text in the form the program writes, an optional '-' and up to 15 digits with
+// an optional fraction, as parsing it would give it: both numbers are exact in a double, so their
+// quotient is the correctly rounded value. False for any other form, which is parsed as text.
+bool plainDecimal(const QString &text, float &number)
+{
+    static const double powersOfTen[]
+        = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15 };
+    const QChar *c = text.constData();
+    const QChar *const end = c + text.size();
+    const bool negative = c != end && *c == QLatin1Char('-');
+    if (negative)
+        ++c;
+    qint64 digits = 0;
+    int digitCount = 0;
+    int fractionDigits = -1;
+    for (; c != end; ++c) {
+        const ushort unit = c->unicode();
+        if (unit >= '0' && unit <= '9') {
+            digits = digits * 10 + (unit - '0');
+            if (++digitCount > 15)
+                return false;
+            if (fractionDigits >= 0)
+                ++fractionDigits;
+        } else if (unit == '.' && fractionDigits < 0) {
+            fractionDigits = 0;
+        } else {
+            return false;
+        }
+    }
+    if (digitCount == 0 || fractionDigits == 0)
+        return false;
+    const double value = double(digits) / powersOfTen[std::max(fractionDigits, 0)];
+    number = float(negative ? -value : value);
+    return true;
+}
+
 void setFieldFromText(PlaybackPoint &point, int field, const QString &text)
 {
     switch (field) {
@@ -53,9 +89,12 @@ void setFieldFromText(PlaybackPoint &point, int field, const QString &text)
     case IsGrabField:
         point.isGrab = text == QLatin1String("true");
         break;
-    default:
-        point.*numberFields[field - XField] = pointNumber(text);
+    default: {
+        float &number = point.*numberFields[field - XField];
+        if (!plainDecimal(text, number))
+            number = pointNumber(text);
         break;
+    }
     }
 }
 
@@ -181,6 +220,9 @@ CPlaybackPointsXml::CPlaybackPointsXml(PlaybackPoints &pointsRead)
     : pointsRead(pointsRead)
 {
     xml.setNamespaceProcessing(false);
+    // Room kept from field to field, so that texts are not allocated anew for each.
+    fieldText.reserve(64);
+    textNode.reserve(64);
     xml.setEntityResolver(this);
 }
 
@@ -322,6 +364,9 @@ int CPlaybackPointsXml::screen(const Unit *units, int count)
         // UTF-8 continuation bytes do not start a character.
         if (sizeof(Unit) > 1 || (c & 0xC0) != 0x80)
             ++characters;
+        // Most characters of a points file matter to neither check.
+        if (doctypeCharsMatched == 0 && !afterEquals && c != '<' && c != '=')
+            continue;
         if (c == uint(doctype[doctypeCharsMatched]))
             ++doctypeCharsMatched;
         else
@@ -350,7 +395,9 @@ bool CPlaybackPointsXml::startElement()
     if (++depth > maxDepth)
         return false;
     // The stream reader takes any character but a delimiter into a name; the DOM parser does not.
-    if (!isXmlName(xml.qualifiedName()))
+    // The names of a points file are known to pass.
+    const QStringRef name = xml.qualifiedName();
+    if (fieldOfName(name) < 0 && name != QLatin1String("point") && !isXmlName(name))
         return false;
     const QXmlStreamAttributes attributes = xml.attributes();
     for (const QXmlStreamAttribute &attribute : attributes) {
@@ -384,7 +431,8 @@ void CPlaybackPointsXml::endElement()
         endTextNode();
         if (depth == 3) {
             setFieldFromText(point, field, fieldText);
-            fieldText.clear();
+            // Emptied, not released: the next field's text reuses the room.
+            fieldText.resize(0);
             field = -1;
         }
     } else if (depth == 2 && inPoint) {
@@ -418,5 +466,5 @@ void CPlaybackPointsXml::endTextNode()
         else
             fieldText += textNode;
     }
-    textNode.clear();
+    textNode.resize(0);
 }
