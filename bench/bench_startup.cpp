@@ -96,8 +96,10 @@ double instructionsToFirstFrame(const QString &program, const QString &frameFile
     QProcessEnvironment environment = probedEnvironment(frameFile);
     environment.insert(QStringLiteral("ARVEX_EXIT_AT_FIRST_FRAME"), QStringLiteral("1"));
     prepare(process, QStringLiteral("valgrind"), environment);
-    process.setArguments({ QStringLiteral("--tool=callgrind"),
-        QStringLiteral("--callgrind-out-file=/dev/null"), program });
+    // A child forked before the first frame would print its own count first.
+    process.setArguments(
+        { QStringLiteral("--tool=callgrind"), QStringLiteral("--callgrind-out-file=/dev/null"),
+            QStringLiteral("--child-silent-after-fork=yes"), program });
     process.setWorkingDirectory(QFileInfo(program).absolutePath());
     process.start();
     process.waitForFinished(-1);
