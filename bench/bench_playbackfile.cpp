@@ -1,11 +1,17 @@
-// Writing and reading the playback points file at 1,000 and 100,000 points.
+// Writing and reading the playback points file at 1,000 and 100,000 points, the reading beside a
+// bare QXmlStreamReader pass over the same file. Usage: bench_playbackfile [repetitions].
+#include "benchfigures.h"
 #include "playback/cplaybackmanager.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
-#include <benchmark/benchmark.h>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -18,53 +24,79 @@ PlaybackPoints points(int count)
     return result;
 }
 
-void pointsArgs(benchmark::internal::Benchmark *benchmark)
+// The least any reader of the file does: every token once, counting the points.
+int barePointCount(const QString &path)
 {
-    benchmark->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
-}
-
-// File size and points per second, for comparing the two directions.
-void setCounters(benchmark::State &state, const QString &path)
-{
-    state.counters["fileMB"] = double(QFileInfo(path).size()) / (1 << 20);
-    state.counters["points/s"] = benchmark::Counter(
-        double(state.iterations() * state.range(0)), benchmark::Counter::kIsRate);
-}
-
-void BM_WritePoints(benchmark::State &state)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("points.xml"));
-    const PlaybackPoints list = points(int(state.range(0)));
-    for (auto _ : state)
-        CPlaybackManager::instance()->writePoints(path, list);
-    setCounters(state, path);
-}
-BENCHMARK(BM_WritePoints)->Apply(pointsArgs);
-
-void BM_ReadPoints(benchmark::State &state)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("points.xml"));
-    CPlaybackManager::instance()->writePoints(path, points(int(state.range(0))));
-    PlaybackPoints list;
-    for (auto _ : state) {
-        CPlaybackManager::instance()->readPoints(path, list);
-        benchmark::DoNotOptimize(list.data());
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    QXmlStreamReader xml(&file);
+    int count = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement
+            && xml.name() == QLatin1String("point"))
+            ++count;
     }
-    if (list.size() != state.range(0))
-        state.SkipWithError("the file did not read back whole");
-    setCounters(state, path);
+    return xml.hasError() ? -1 : count;
 }
-BENCHMARK(BM_ReadPoints)->Apply(pointsArgs);
 
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int repetitions = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
+    const QVector<int> sizes { 1000, 100000 };
+    const QString readName = QStringLiteral("readPoints");
+    const QString bareName = QStringLiteral("bare QXmlStreamReader pass");
+
+    QTemporaryDir dir;
+    BenchFigures figures;
+    for (int repetition = 0; repetition < repetitions; ++repetition) {
+        for (int s = 0; s < sizes.size(); ++s) {
+            const int size = sizes.at((s + repetition) % sizes.size());
+            const QString path = dir.filePath(QStringLiteral("points%1.xml").arg(size));
+            const PlaybackPoints written = points(size);
+            figures.time(QStringLiteral("writePoints"), size,
+                [&] { CPlaybackManager::instance()->writePoints(path, written); });
+            // The two readings alternate which goes first.
+            const auto read = [&] {
+                PlaybackPoints list;
+                figures.time(
+                    readName, size, [&] { CPlaybackManager::instance()->readPoints(path, list); });
+                if (list.size() != size)
+                    qFatal("readPoints gave %d points of %d", int(list.size()), size);
+            };
+            const auto bare = [&] {
+                int count = 0;
+                figures.time(bareName, size, [&] { count = barePointCount(path); });
+                if (count != size)
+                    qFatal("the bare pass found %d points of %d", count, size);
+            };
+            if (repetition % 2 == 0) {
+                read();
+                bare();
+            } else {
+                bare();
+                read();
+            }
+            if (repetition == 0)
+                std::fprintf(stderr, "%d points: %.1f MB\n", size,
+                    double(QFileInfo(path).size()) / (1 << 20));
+        }
+    }
+    figures.print();
+
+    // Processor time beside wall-clock time: on a loaded machine the latter mostly measures the
+    // other programs.
+    std::printf("\nreadPoints / bare QXmlStreamReader pass:\n");
+    for (int size : sizes) {
+        std::printf("%9d points: wall-clock min %.2fx, median %.2fx; processor min %.2fx, median "
+                    "%.2fx\n",
+            size, figures.minimum(readName, size) / figures.minimum(bareName, size),
+            figures.median(readName, size) / figures.median(bareName, size),
+            figures.cpuMinimum(readName, size) / figures.cpuMinimum(bareName, size),
+            figures.cpuMedian(readName, size) / figures.cpuMedian(bareName, size));
+    }
     return 0;
 }

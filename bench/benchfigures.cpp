@@ -26,6 +26,30 @@ double BenchFigures::median(const QString &operation, int size) const
     return found == samples.end() ? 0 : quantile(found->second, 0.5);
 }
 
+namespace {
+double quantileOf(const std::map<std::pair<QString, int>, QVector<double>> &samples,
+    const QString &operation, int size, double q)
+{
+    const auto found = samples.find({ operation, size });
+    return found == samples.end() ? 0 : BenchFigures::quantile(found->second, q);
+}
+} // namespace
+
+double BenchFigures::minimum(const QString &operation, int size) const
+{
+    return quantileOf(samples, operation, size, 0);
+}
+
+double BenchFigures::cpuMedian(const QString &operation, int size) const
+{
+    return quantileOf(cpuSamples, operation, size, 0.5);
+}
+
+double BenchFigures::cpuMinimum(const QString &operation, int size) const
+{
+    return quantileOf(cpuSamples, operation, size, 0);
+}
+
 void BenchFigures::print() const
 {
     std::printf("%-34s %7s %3s %10s %10s %8s %10s %10s %8s\n", "operation", "size", "n", "min ms",

@@ -32,6 +32,10 @@ public:
     // rather than a machine's speed.
     void print() const;
     double median(const QString &operation, int size) const;
+    double minimum(const QString &operation, int size) const;
+    // The same of the processor time.
+    double cpuMedian(const QString &operation, int size) const;
+    double cpuMinimum(const QString &operation, int size) const;
 
     // The value at quantile q (0 to 1) of samples, nearest rank.
     static double quantile(QVector<double> samples, double q);

@@ -1,4 +1,5 @@
-// Tests of the check of the table's points against the arm's reach when Start is clicked.
+// Tests of the marks of the table's rows out of the arm's reach and of the question they raise
+// when Start is clicked.
 #include "mainwindowtesting.h"
 
 #include "armkinematics.h"
@@ -6,8 +7,10 @@
 #include "playback/cplaybacktableview.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTimer>
 #include <QtTest>
 
@@ -26,7 +29,9 @@ private slots:
     void answers_data();
     void answers();
     void longListIsShortened();
-    void markLastsUntilRowIsEdited();
+    void markFollowsRowUntilInReach();
+    void marksFollowEveryChange_data();
+    void marksFollowEveryChange();
 
 private:
     CPlaybackTableView *table() const
@@ -41,6 +46,14 @@ private:
     {
         return model()->headerData(row, Qt::Vertical, Qt::BackgroundRole).isValid();
     }
+    // One character a row: 'x' where the row header is tinted, '.' where not.
+    QString tints() const;
+    // The same worked out anew from the texts the rows show.
+    QString reachOfShownTexts() const;
+    // Gives the table the keyboard, as a click into the window would.
+    void focusTable();
+    // Types text into the cell's editor and commits it with Return.
+    void typeIntoCell(int row, int column, const QString &text);
     // Clicks Start and answers the question, if one comes, with the key; returns its text.
     QString clickStartAnswering(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     int offeredPointCount() const { return int(arvexsim::callsOf("SetPlaybackBufferCmd").size()); }
@@ -202,7 +215,7 @@ void tst_Reachability::longListIsShortened()
     QVERIFY2(question.contains(QLatin1String(": 2, 3, 5, 6, 7 and 3 more.")), qPrintable(question));
 }
 
-void tst_Reachability::markLastsUntilRowIsEdited()
+void tst_Reachability::markFollowsRowUntilInReach()
 {
     table()->setPoints({ beyondReach, beyondReach, homePoint });
     clickStartAnswering(Qt::Key_Escape);
@@ -210,27 +223,128 @@ void tst_Reachability::markLastsUntilRowIsEdited()
 
     // Back in the window, the reachable last row moves up between the two others; the marks
     // stay with their rows.
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    table()->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), table());
+    focusTable();
     table()->selectRow(2);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up, Qt::ControlModifier);
     QVERIFY(rowTinted(0) && !rowTinted(1) && rowTinted(2));
 
-    // The user types a reachable height into the first row's Z cell.
-    const QModelIndex zCell = model()->index(0, CPlaybackTableModel::ZColumn);
-    const QPoint centre = table()->visualRect(zCell).center();
+    // The user types home's place into the first row, which brings it within reach.
+    typeIntoCell(0, CPlaybackTableModel::XColumn, QString::number(homePoint.x, 'f', 1));
+    typeIntoCell(0, CPlaybackTableModel::ZColumn, QString::number(homePoint.z, 'f', 1));
+    QVERIFY(!rowTinted(0));
+    QVERIFY(rowTinted(2));
+}
+
+QString tst_Reachability::tints() const
+{
+    QString marks;
+    for (int row = 0; row < model()->rowCount(); ++row)
+        marks += QLatin1Char(rowTinted(row) ? 'x' : '.');
+    return marks;
+}
+
+QString tst_Reachability::reachOfShownTexts() const
+{
+    QString marks;
+    for (int row = 0; row < model()->rowCount(); ++row) {
+        const auto shown
+            = [&](int column) { return model()->index(row, column).data().toString().toDouble(); };
+        const bool reachable = bool(ArmKinematics::inverse(
+            { shown(CPlaybackTableModel::XColumn), shown(CPlaybackTableModel::YColumn),
+                shown(CPlaybackTableModel::ZColumn), shown(CPlaybackTableModel::RHeadColumn) }));
+        marks += QLatin1Char(reachable ? '.' : 'x');
+    }
+    return marks;
+}
+
+void tst_Reachability::focusTable()
+{
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    table()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), table());
+}
+
+void tst_Reachability::typeIntoCell(int row, int column, const QString &text)
+{
+    const QPoint centre = table()->visualRect(model()->index(row, column)).center();
     QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
     // The editor opens with its text selected, so typing replaces it.
     QTest::mouseDClick(table()->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
     QVERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
-    QTest::keyClicks(QApplication::focusWidget(), QString::number(homePoint.z, 'f', 1));
+    QTest::keyClicks(QApplication::focusWidget(), text);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTRY_COMPARE(model()->index(0, CPlaybackTableModel::ZColumn).data().toString(),
-        QString::number(homePoint.z, 'f', 1));
-    QVERIFY(!rowTinted(0));
-    QVERIFY(rowTinted(2));
+    QTRY_COMPARE(model()->index(row, column).data().toString(), text);
+}
+
+void tst_Reachability::marksFollowEveryChange_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("marksAfter");
+    QTest::addColumn<QString>("askedRows");
+
+    // The table starts as home, beyond reach, home: ".x.".
+    QTest::newRow("edited") << "edit"
+                            << "xx."
+                            << ": 1, 2.";
+    QTest::newRow("pasted") << "paste"
+                            << "x.."
+                            << ": 1.";
+    QTest::newRow("imported") << "import"
+                              << "xx.x"
+                              << ": 1, 2, 4.";
+}
+
+// Whatever changes the rows, their marks are those of the points they show, and the question
+// before a run names the marked rows.
+void tst_Reachability::marksFollowEveryChange()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, marksAfter);
+    QFETCH(QString, askedRows);
+
+    table()->setPoints({ homePoint, beyondReach, homePoint });
+    QCOMPARE(tints(), QStringLiteral(".x."));
+    focusTable();
+    // Far above the reach at home's place: the arm rises no higher than its rear arm is long.
+    const QString tooHigh = QStringLiteral("139");
+    QTemporaryDir dir;
+    if (change == QLatin1String("edit")) {
+        typeIntoCell(0, CPlaybackTableModel::ZColumn, tooHigh + QStringLiteral(".0"));
+    } else if (change == QLatin1String("paste")) {
+        const QString home
+            = QStringLiteral("MOVJ\tfalse\t%1\t%2\t%3\t%4\t0\t0").arg(homePoint.x).arg(homePoint.y);
+        QApplication::clipboard()->setText(home.arg(tooHigh).arg(homePoint.rHead) + "\r\n"
+            + home.arg(homePoint.z).arg(homePoint.rHead) + "\r\n"
+            + home.arg(homePoint.z).arg(homePoint.rHead));
+        table()->selectRow(0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    } else {
+        const QString path = dir.filePath(QStringLiteral("points.xml"));
+        CPlaybackManager::instance()->writePoints(
+            path, { beyondReach, beyondReach, homePoint, beyondReach });
+        QMimeData mimeData;
+        mimeData.setUrls({ QUrl::fromLocalFile(path) });
+        const QPoint centre = table()->viewport()->rect().center();
+        QDragEnterEvent enter(centre, Qt::CopyAction, &mimeData, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(table()->viewport(), &enter);
+        QDropEvent drop(centre, Qt::CopyAction, &mimeData, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(table()->viewport(), &drop);
+    }
+    QCOMPARE(tints(), marksAfter);
+    QCOMPARE(tints(), reachOfShownTexts());
+
+    focusTable();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(tints(), QStringLiteral(".x."));
+    QCOMPARE(tints(), reachOfShownTexts());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(tints(), marksAfter);
+    QCOMPARE(tints(), reachOfShownTexts());
+
+    const QString question = clickStartAnswering(Qt::Key_Escape);
+    QVERIFY2(question.contains(askedRows), qPrintable(question));
+    QCOMPARE(offeredPointCount(), 0);
 }
 
 QTEST_MAIN(tst_Reachability)

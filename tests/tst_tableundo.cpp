@@ -589,13 +589,13 @@ void tst_TableUndo::unchangedCellEditIsNoStep()
     QFETCH(bool, cancel);
     QFETCH(bool, changed);
 
+    // Out of the arm's reach, by any of the edits.
     view->setPoints({ { MOVJ, 0, 12.34f, 0, 50, 0, 1.2344f, 0 } });
-    model()->setRowOutOfReach(0, true);
     const TableState before = state();
     editCell(0, column, typed, cancel);
     QCOMPARE(stack()->count(), changed ? 1 : 0);
     QCOMPARE(state().cells != before.cells, changed);
-    QCOMPARE(model()->isRowOutOfReach(0), !changed);
+    QVERIFY(model()->isRowOutOfReach(0));
     if (changed) {
         press(Qt::Key_Z);
         QCOMPARE(state().cells, before.cells);

@@ -5,12 +5,9 @@
 #include "cfilelocations.h"
 
 #include <QFont>
-#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QStringList>
 #include <QTranslator>
-
-#include <algorithm>
 
 namespace ClientLocale {
 
@@ -43,19 +40,13 @@ bool loadQtTranslation(QTranslator *translator, int language)
 
 void substituteMissingFonts()
 {
+    // A substitute is only tried where its family is not installed, so nothing needs to look at
+    // the installed fonts: building Qt's font database costs more than the first frame's drawing.
     const QString chinese = QStringLiteral("Noto Sans CJK SC");
     // Arial has no Chinese letters; they come from the Chinese family rather than a fallback.
-    const std::pair<QString, QStringList> substitutes[] = {
-        { QStringLiteral("微软雅黑"), { chinese } },
-        { QStringLiteral("Arial"), { QStringLiteral("Liberation Sans"), chinese } },
-    };
-    const QStringList installed = QFontDatabase().families();
-    for (const auto &[family, equivalents] : substitutes) {
-        const bool anyInstalled = std::any_of(equivalents.begin(), equivalents.end(),
-            [&](const QString &equivalent) { return installed.contains(equivalent); });
-        if (!installed.contains(family) && anyInstalled)
-            QFont::insertSubstitutions(family, equivalents);
-    }
+    QFont::insertSubstitutions(QStringLiteral("微软雅黑"), { chinese });
+    QFont::insertSubstitutions(
+        QStringLiteral("Arial"), { QStringLiteral("Liberation Sans"), chinese });
 }
 
 } // namespace ClientLocale

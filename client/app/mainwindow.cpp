@@ -23,7 +23,7 @@
 MainWindow::MainWindow(QWidget *parent)
     : CWidget(parent)
 {
-    // The tool lies beside the program; the check is silent unless updates exist.
+    // The tool lies beside the program; its check starts once the window shows.
     startupBoxes = new CStartupBoxes(this);
     updateController = new UpdateKit::UpdateController(QStringLiteral("maintenancetool"), this);
     updateController->setDetailedUpdateInfo(true);
@@ -34,7 +34,6 @@ MainWindow::MainWindow(QWidget *parent)
                 answered();
             });
     });
-    updateController->start(UpdateKit::UpdateController::InfoLevel);
 
     setWindowTitle(
         QStringLiteral("Arvex Client v%1").arg(getComponentVersion(QStringLiteral("ArvexClient"))));
@@ -90,7 +89,6 @@ MainWindow::MainWindow(QWidget *parent)
 
     content->setEnabled(false);
 
-    CEEGManager::instance()->openHeadsetPort();
     connect(CEEGManager::instance(), SIGNAL(newFrame(CEEGManager::EEGData)), this,
         SLOT(onEEGNewFrame(CEEGManager::EEGData)));
 
@@ -110,6 +108,16 @@ MainWindow::MainWindow(QWidget *parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::startAfterFirstFrame()
+{
+    if (firstFrameShown)
+        return;
+    firstFrameShown = true;
+    // The check is silent unless updates exist.
+    updateController->start(UpdateKit::UpdateController::InfoLevel);
+    CEEGManager::instance()->openHeadsetPort();
+}
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {

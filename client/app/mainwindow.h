@@ -89,6 +89,9 @@ private:
     QList<QAction *> controllerActions() const;
     // Lets the window and the busy dialog appear before ConnectArvex blocks the thread.
     void showBeforeBlocking(QWidget *busyDialog);
+    // Once, when the window has reached the screen: starts what its first frame need not wait
+    // for, the update check and the search for the headset's port.
+    void startAfterFirstFrame();
     // Moves actions and panels between the connected and the disconnected state.
     void setConnectedState(bool connected);
     // Sends a ratio whose slider moved less than 500 ms ago, while the controller still listens.
@@ -96,8 +99,8 @@ private:
     // Shows the pose in the arm view window when it is open.
     void showPoseInArmView(const Pose &pose);
     void placeArmViewWindow();
-    // Before a run: true when every point is within the arm's reach or the user starts anyway.
-    // Marks the rows out of reach either way.
+    // Before a run: true when every row of the table is within the arm's reach, by the marks the
+    // table keeps, or the user starts anyway.
     bool confirmReachablePoints();
 
     QAction *exitAct = nullptr;
@@ -130,6 +133,7 @@ private:
 
     // The aboutToQuit hook is connected once, whatever the number of connections in a run.
     bool appAboutToQuitConnected = false;
+    bool firstFrameShown = false;
 
     // Loaded at the first connection only, saved at quit; created on first use.
     CDefaultPointsFile *defaultPointsFile();

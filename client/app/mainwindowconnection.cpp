@@ -107,6 +107,7 @@ void MainWindow::connectArvex()
     CShowBusyIndicatorDialog busyDialog(this);
     busyDialog.show();
     showBeforeBlocking(&busyDialog);
+    startAfterFirstFrame();
     connectAct->setEnabled(false);
     periodicTaskTimer->start();
 

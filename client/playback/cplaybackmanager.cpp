@@ -32,6 +32,7 @@ void CPlaybackManager::readPoints(
 {
     points.clear();
     QFile file(filePath);
-    if (file.open(QIODevice::ReadOnly))
+    // Read in large chunks already, which the device's own buffer would only copy.
+    if (file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         CPlaybackPointsXml::read(&file, points, progress);
 }

@@ -28,6 +28,7 @@ constexpr int maxDepth = 128;
 // The stream reader checks a tag's attributes for duplicates pair by pair.
 constexpr int maxAttributesInTag = 32;
 constexpr qint64 chunkSize = 64 * 1024;
+constexpr int utf8Mib = 106;
 // No token or field text of a points file comes near this many characters.
 constexpr int maxTextLength = 256 * 1024;
 
@@ -43,6 +44,42 @@ QString textOfField(const PlaybackPoint &point, int field)
     }
 }
 
+// The number of a text in the form the program writes, an optional '-' and up to 15 digits with
+// an optional fraction, as parsing it would give it: both numbers are exact in a double, so their
+// quotient is the correctly rounded value. False for any other form, which is parsed as text.
+bool plainDecimal(const QString &text, float &number)
+{
+    static const double powersOfTen[]
+        = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15 };
+    const QChar *c = text.constData();
+    const QChar *const end = c + text.size();
+    const bool negative = c != end && *c == QLatin1Char('-');
+    if (negative)
+        ++c;
+    qint64 digits = 0;
+    int digitCount = 0;
+    int fractionDigits = -1;
+    for (; c != end; ++c) {
+        const ushort unit = c->unicode();
+        if (unit >= '0' && unit <= '9') {
+            digits = digits * 10 + (unit - '0');
+            if (++digitCount > 15)
+                return false;
+            if (fractionDigits >= 0)
+                ++fractionDigits;
+        } else if (unit == '.' && fractionDigits < 0) {
+            fractionDigits = 0;
+        } else {
+            return false;
+        }
+    }
+    if (digitCount == 0 || fractionDigits == 0)
+        return false;
+    const double value = double(digits) / powersOfTen[std::max(fractionDigits, 0)];
+    number = float(negative ? -value : value);
+    return true;
+}
+
 void setFieldFromText(PlaybackPoint &point, int field, const QString &text)
 {
     switch (field) {
@@ -52,9 +89,12 @@ void setFieldFromText(PlaybackPoint &point, int field, const QString &text)
     case IsGrabField:
         point.isGrab = text == QLatin1String("true");
         break;
-    default:
-        point.*numberFields[field - XField] = pointNumber(text);
+    default: {
+        float &number = point.*numberFields[field - XField];
+        if (!plainDecimal(text, number))
+            number = pointNumber(text);
         break;
+    }
     }
 }
 
@@ -90,9 +130,16 @@ bool isXmlName(QStringView name)
         && std::all_of(name.begin() + 1, name.end(), continues);
 }
 
+struct DocumentCodec
+{
+    QTextCodec *codec;
+    // The declaration names an encoding Qt does not know, which the stream reader would refuse.
+    bool declaresUnknown;
+};
+
 // The codec a DOM parser picks: from a byte order mark or the width of the first '<', then the
 // encoding the XML declaration names if that one is known.
-QTextCodec *codecOfDocument(const QByteArray &head)
+DocumentCodec codecOfDocument(const QByteArray &head)
 {
     struct Mark
     {
@@ -118,7 +165,53 @@ QTextCodec *codecOfDocument(const QByteArray &head)
     const QRegularExpressionMatch match = declaration.match(codec->toUnicode(head.left(256)));
     QTextCodec *declared
         = match.hasMatch() ? QTextCodec::codecForName(match.captured(1).toLatin1()) : nullptr;
-    return declared ? declared : codec;
+    return { declared ? declared : codec, match.hasMatch() && !declared };
+}
+
+// The length of the part of bytes that holds whole UTF-8 characters, leaving out the start of
+// one cut off at the end; -1 when the bytes are not UTF-8 (overlong forms and surrogates
+// included), as a decoder would find.
+int wholeUtf8Length(const QByteArray &bytes)
+{
+    const auto *const data = reinterpret_cast<const uchar *>(bytes.constData());
+    const int size = bytes.size();
+    int i = 0;
+    while (i < size) {
+        const uchar lead = data[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        const int length = lead >= 0xC2 && lead <= 0xDF ? 2
+            : lead >= 0xE0 && lead <= 0xEF              ? 3
+            : lead >= 0xF0 && lead <= 0xF4              ? 4
+                                                        : 0;
+        if (length == 0)
+            return -1;
+        // The second byte's range also rules out overlong forms, surrogates and code points
+        // beyond U+10FFFF.
+        const uchar low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+        const uchar high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+        for (int k = 1; k < length; ++k) {
+            if (i + k == size)
+                return i;
+            const uchar next = data[i + k];
+            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF))
+                return -1;
+        }
+        i += length;
+    }
+    return i;
+}
+
+uint codeUnit(QChar c)
+{
+    return c.unicode();
+}
+
+uint codeUnit(char c)
+{
+    return uchar(c);
 }
 
 } // namespace
@@ -127,6 +220,9 @@ CPlaybackPointsXml::CPlaybackPointsXml(PlaybackPoints &pointsRead)
     : pointsRead(pointsRead)
 {
     xml.setNamespaceProcessing(false);
+    // Room kept from field to field, so that texts are not allocated anew for each.
+    fieldText.reserve(64);
+    textNode.reserve(64);
     xml.setEntityResolver(this);
 }
 
@@ -167,14 +263,38 @@ CPlaybackPointsXml::Document CPlaybackPointsXml::read(
     points.clear();
     CPlaybackPointsXml reader(points);
     QByteArray chunk = device->read(chunkSize);
+    const DocumentCodec documentCodec = codecOfDocument(chunk);
     // Decoding here, like the DOM parser, keeps text that is not valid in its encoding readable.
-    const std::unique_ptr<QTextDecoder> decoder(codecOfDocument(chunk)->makeDecoder());
+    // Valid UTF-8 goes to the stream reader as it is, which would otherwise encode the decoded
+    // text again and decode it once more.
+    std::unique_ptr<QTextDecoder> decoder;
+    if (documentCodec.codec->mibEnum() != utf8Mib || documentCodec.declaresUnknown)
+        decoder.reset(documentCodec.codec->makeDecoder());
+    QByteArray bytes;
     bool wellFormedSoFar = true;
     while (wellFormedSoFar && !chunk.isEmpty()) {
-        wellFormedSoFar = reader.feed(decoder->toUnicode(chunk));
+        if (!decoder) {
+            // A character cut off at the end of a chunk waits for the rest of it.
+            bytes += chunk;
+            const int whole = wholeUtf8Length(bytes);
+            if (whole >= 0) {
+                wellFormedSoFar = reader.feed(bytes.left(whole));
+                bytes.remove(0, whole);
+            } else {
+                decoder.reset(documentCodec.codec->makeDecoder());
+                chunk.swap(bytes);
+            }
+        }
+        if (decoder)
+            wellFormedSoFar = wellFormedSoFar && reader.feed(decoder->toUnicode(chunk));
         chunk = device->read(chunkSize);
         if (progress)
             progress();
+    }
+    // A character cut off by the end of the file decodes as a replacement, as it would have.
+    if (wellFormedSoFar && !decoder && !bytes.isEmpty()) {
+        decoder.reset(documentCodec.codec->makeDecoder());
+        wellFormedSoFar = reader.feed(decoder->toUnicode(bytes));
     }
     if (!wellFormedSoFar || !reader.documentEnded) {
         points.clear();
@@ -184,14 +304,16 @@ CPlaybackPointsXml::Document CPlaybackPointsXml::read(
 }
 
 // Returns false once the document is refused or known not to be well-formed.
-bool CPlaybackPointsXml::feed(const QString &text)
+template <class Text>
+bool CPlaybackPointsXml::feed(const Text &text)
 {
-    if (!screen(text))
+    const int characters = screen(text.constData(), text.size());
+    if (characters < 0)
         return false;
     xml.addData(text);
     // Given more text, the reader reports the end again if the document is still complete.
     documentEnded = false;
-    charsWithoutToken += text.size();
+    charsWithoutToken += characters;
     while (xml.readNext() != QXmlStreamReader::Invalid) {
         charsWithoutToken = 0;
         if (entityNameInvalid || !handleToken())
@@ -229,32 +351,43 @@ bool CPlaybackPointsXml::handleToken()
 
 // Refuses, before the reader sees them, a DTD (entity expansion, declarations checked pair by
 // pair) and start tags with many attributes. Attribute values hold no '<', so all attributes of
-// a tag lie between its '<' and the next one.
-bool CPlaybackPointsXml::screen(const QString &text)
+// a tag lie between its '<' and the next one. The markup is ASCII, so UTF-8 bytes are screened
+// as they are. Returns the number of characters, or -1 when refused.
+template <class Unit>
+int CPlaybackPointsXml::screen(const Unit *units, int count)
 {
-    static const QLatin1String doctype("<!DOCTYPE");
-    for (const QChar c : text) {
-        if (c == doctype[doctypeCharsMatched])
+    static const char doctype[] = "<!DOCTYPE";
+    constexpr int doctypeLength = sizeof doctype - 1;
+    int characters = 0;
+    for (const Unit *unit = units; unit != units + count; ++unit) {
+        const uint c = codeUnit(*unit);
+        // UTF-8 continuation bytes do not start a character.
+        if (sizeof(Unit) > 1 || (c & 0xC0) != 0x80)
+            ++characters;
+        // Most characters of a points file matter to neither check.
+        if (doctypeCharsMatched == 0 && !afterEquals && c != '<' && c != '=')
+            continue;
+        if (c == uint(doctype[doctypeCharsMatched]))
             ++doctypeCharsMatched;
         else
-            doctypeCharsMatched = c == QLatin1Char('<') ? 1 : 0;
-        if (doctypeCharsMatched == doctype.size())
-            return false;
+            doctypeCharsMatched = c == '<' ? 1 : 0;
+        if (doctypeCharsMatched == doctypeLength)
+            return -1;
 
-        if (c == QLatin1Char('<')) {
+        if (c == '<') {
             attributesInTag = 0;
             afterEquals = false;
-        } else if (c == QLatin1Char('=')) {
+        } else if (c == '=') {
             afterEquals = true;
-        } else if (afterEquals && (c == QLatin1Char('"') || c == QLatin1Char('\''))) {
+        } else if (afterEquals && (c == '"' || c == '\'')) {
             afterEquals = false;
             if (++attributesInTag > maxAttributesInTag)
-                return false;
-        } else if (!isXmlSpace(c)) {
+                return -1;
+        } else if (c > ' ' || !isXmlSpace(QChar(c))) {
             afterEquals = false;
         }
     }
-    return true;
+    return characters;
 }
 
 bool CPlaybackPointsXml::startElement()
@@ -262,7 +395,9 @@ bool CPlaybackPointsXml::startElement()
     if (++depth > maxDepth)
         return false;
     // The stream reader takes any character but a delimiter into a name; the DOM parser does not.
-    if (!isXmlName(xml.qualifiedName()))
+    // The names of a points file are known to pass.
+    const QStringRef name = xml.qualifiedName();
+    if (fieldOfName(name) < 0 && name != QLatin1String("point") && !isXmlName(name))
         return false;
     const QXmlStreamAttributes attributes = xml.attributes();
     for (const QXmlStreamAttribute &attribute : attributes) {
@@ -296,7 +431,8 @@ void CPlaybackPointsXml::endElement()
         endTextNode();
         if (depth == 3) {
             setFieldFromText(point, field, fieldText);
-            fieldText.clear();
+            // Emptied, not released: the next field's text reuses the room.
+            fieldText.resize(0);
             field = -1;
         }
     } else if (depth == 2 && inPoint) {
@@ -330,5 +466,5 @@ void CPlaybackPointsXml::endTextNode()
         else
             fieldText += textNode;
     }
-    textNode.clear();
+    textNode.resize(0);
 }

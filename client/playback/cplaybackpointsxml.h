@@ -33,8 +33,11 @@ private:
 
     QString resolveUndeclaredEntity(const QString &name) override;
 
-    bool feed(const QString &text);
-    bool screen(const QString &text);
+    // Takes decoded text or whole UTF-8 characters.
+    template <class Text>
+    bool feed(const Text &text);
+    template <class Unit>
+    int screen(const Unit *units, int count);
     bool handleToken();
     bool startElement();
     void endElement();

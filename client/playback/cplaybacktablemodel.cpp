@@ -1,18 +1,21 @@
 // CPlaybackTableModel: the eight-column point table, numbers shown with their column's decimals.
 #include "playback/cplaybacktablemodel.h"
 
+#include "armkinematics.h"
 #include "playback/playbackpoint.h"
 
 #include <QColor>
 #include <QVector>
 
+#include <algorithm>
+
 CPlaybackTableModel::CPlaybackTableModel(QObject *parent)
     : QStandardItemModel(0, ColumnCount, parent)
 {
-    // Every change of a standard item model is announced by one of these.
+    // Every change of a standard item model is announced by one of these or by dataChanged, which
+    // onDataChanged follows.
     for (const char *change :
-        { SIGNAL(dataChanged(QModelIndex, QModelIndex)),
-            SIGNAL(rowsInserted(QModelIndex, int, int)), SIGNAL(rowsRemoved(QModelIndex, int, int)),
+        { SIGNAL(rowsInserted(QModelIndex, int, int)), SIGNAL(rowsRemoved(QModelIndex, int, int)),
             SIGNAL(rowsMoved(QModelIndex, int, int, QModelIndex, int)),
             SIGNAL(columnsInserted(QModelIndex, int, int)),
             SIGNAL(columnsRemoved(QModelIndex, int, int)),
@@ -21,6 +24,8 @@ CPlaybackTableModel::CPlaybackTableModel(QObject *parent)
         connect(this, change, this, SLOT(forgetShownPoints()));
     connect(this, SIGNAL(dataChanged(QModelIndex, QModelIndex, QVector<int>)), this,
         SLOT(onDataChanged(QModelIndex, QModelIndex, QVector<int>)));
+    connect(this, SIGNAL(rowsAboutToBeRemoved(QModelIndex, int, int)), this,
+        SLOT(onRowsAboutToBeRemoved(QModelIndex, int, int)));
 }
 
 QVariant CPlaybackTableModel::data(const QModelIndex &index, int role) const
@@ -141,9 +146,9 @@ void CPlaybackTableModel::removeRowList(const QList<int> &ascendingRows)
             if (kept.at(i).isValid())
                 setData(index(first + i / ColumnCount, i % ColumnCount), kept.at(i));
         }
+        for (int row : qAsConst(keptMarks))
+            setRowOutOfReach(row, true);
     });
-    for (int row : qAsConst(keptMarks))
-        setRowOutOfReach(row, true);
 }
 
 CPlaybackTableModel::StoredRows CPlaybackTableModel::storedRows(
@@ -155,8 +160,6 @@ CPlaybackTableModel::StoredRows CPlaybackTableModel::storedRows(
     for (int row : ascendingRows) {
         for (int column = 0; column < ColumnCount; ++column)
             stored.cells.append(storedValue(row, column));
-        if (isRowOutOfReach(row))
-            stored.outOfReachRows.append(row);
     }
     return stored;
 }
@@ -172,12 +175,15 @@ void CPlaybackTableModel::insertRowList(const StoredRows &stored)
                 setData(index(row, column), cells[column]);
         }
     };
+    const auto writeNewRow = [&](int row, const QVariant *cells) {
+        writeRow(row, cells);
+        markReach(row);
+    };
     const int first = rows.first();
-    QList<int> marks = stored.outOfReachRows;
     if (rows.last() - first + 1 == rows.size()) {
         insertRowsFilled(first, rows.size(), [&] {
             for (int i = 0; i < rows.size(); ++i)
-                writeRow(first + i, stored.cells.constData() + i * ColumnCount);
+                writeNewRow(first + i, stored.cells.constData() + i * ColumnCount);
         });
     } else {
         // As in removeRowList: the rows from the first new one on are taken out and rebuilt.
@@ -198,19 +204,16 @@ void CPlaybackTableModel::insertRowList(const StoredRows &stored)
             int keptRow = 0;
             for (int row = first; row < newRowCount; ++row) {
                 if (inserted < rows.size() && rows.at(inserted) == row) {
-                    writeRow(row, stored.cells.constData() + inserted * ColumnCount);
+                    writeNewRow(row, stored.cells.constData() + inserted * ColumnCount);
                     ++inserted;
                 } else {
                     writeRow(row, kept.constData() + keptRow * ColumnCount);
-                    if (keptMarks.at(keptRow))
-                        marks.append(row);
+                    setRowOutOfReach(row, keptMarks.at(keptRow));
                     ++keptRow;
                 }
             }
         });
     }
-    for (int row : qAsConst(marks))
-        setRowOutOfReach(row, true);
 }
 
 QVariant CPlaybackTableModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -224,14 +227,38 @@ void CPlaybackTableModel::setRowOutOfReach(int row, bool outOfReach)
 {
     if (row < 0 || row >= rowCount() || isRowOutOfReach(row) == outOfReach)
         return;
+    outOfReachCount += outOfReach ? 1 : -1;
     setData(
         index(row, MotionStyleColumn), outOfReach ? QVariant(true) : QVariant(), OutOfReachRole);
     emit headerDataChanged(Qt::Vertical, row, row);
 }
 
+void CPlaybackTableModel::markReach(int row)
+{
+    const bool reachable = bool(ArmKinematics::inverse({ shownNumber(row, XColumn),
+        shownNumber(row, YColumn), shownNumber(row, ZColumn), shownNumber(row, RHeadColumn) }));
+    setRowOutOfReach(row, !reachable);
+}
+
 bool CPlaybackTableModel::isRowOutOfReach(int row) const
 {
     return QStandardItemModel::data(index(row, MotionStyleColumn), OutOfReachRole).toBool();
+}
+
+int CPlaybackTableModel::outOfReachRowCount() const
+{
+    return outOfReachCount;
+}
+
+QList<int> CPlaybackTableModel::outOfReachRows(int limit) const
+{
+    QList<int> rows;
+    const int wanted = std::min(limit, outOfReachCount);
+    for (int row = 0; row < rowCount() && rows.size() < wanted; ++row) {
+        if (isRowOutOfReach(row))
+            rows.append(row);
+    }
+    return rows;
 }
 
 QColor CPlaybackTableModel::outOfReachTint()
@@ -244,6 +271,17 @@ void CPlaybackTableModel::onDataChanged(
 {
     if (roles.size() == 1 && roles.first() == OutOfReachRole)
         return;
+    forgetShownPoints();
+    if (rowsMarkedByFill)
+        return;
     for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
-        setRowOutOfReach(row, false);
+        markReach(row);
+}
+
+void CPlaybackTableModel::onRowsAboutToBeRemoved(const QModelIndex &, int first, int last)
+{
+    for (int row = first; row <= last && outOfReachCount > 0; ++row) {
+        if (isRowOutOfReach(row))
+            --outOfReachCount;
+    }
 }

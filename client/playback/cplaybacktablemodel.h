@@ -3,6 +3,7 @@
 
 #include "playback/playbackpoint.h"
 
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QVector>
@@ -24,8 +25,9 @@ public:
         ColumnCount
     };
 
-    // Marks a row whose point the arm cannot reach, shown as a tinted row header; kept on the
-    // row's first cell so that it moves with the row.
+    // Marks a row whose point, as shown, the arm cannot reach; shown as a tinted row header. Kept
+    // on the row's first cell so that it moves with the row, and worked out whenever the row's
+    // cells are written, so that a run need not check its points.
     enum { OutOfReachRole = Qt::UserRole + 1 };
 
     explicit CPlaybackTableModel(QObject *parent = nullptr);
@@ -51,8 +53,42 @@ public:
     // shownPoints() needs no reading of the cells.
     void setWrittenPoints(const PlaybackPoints &written);
 
-    // Inserts count rows at row and runs fill, which writes their cells. Views hear of one
-    // insertion and one change of the whole block instead of a change per cell, which keeps
+    // Removes the rows (ascending, distinct) in one pass. Rows apart would each cost a pass over
+    // the model and its views; instead the rows from the first removed one on are rebuilt once.
+    void removeRowList(const QList<int> &ascendingRows);
+
+    // Rows as a step of the undo history keeps them: their numbers (ascending, distinct) and the
+    // ColumnCount stored values of each (invalid for a cell never written).
+    struct StoredRows
+    {
+        QList<int> rows;
+        QVector<QVariant> cells;
+    };
+    StoredRows storedRows(const QList<int> &ascendingRows) const;
+    // The counterpart of removeRowList: puts the rows in so that each ends at its number, in one
+    // pass, marking those out of reach and keeping the marks of the rows that make room.
+    void insertRowList(const StoredRows &stored);
+
+    QVariant headerData(
+        int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    bool isRowOutOfReach(int row) const;
+    // Counted as marks come and go, so that a table within reach is known without a look at it.
+    int outOfReachRowCount() const;
+    // The marked rows, lowest first, at most limit of them.
+    QList<int> outOfReachRows(int limit) const;
+    static QColor outOfReachTint();
+
+private slots:
+    void forgetShownPoints();
+
+    void onDataChanged(
+        const QModelIndex &topLeft, const QModelIndex &bottomRight, const QVector<int> &roles);
+    void onRowsAboutToBeRemoved(const QModelIndex &parent, int first, int last);
+
+private:
+    // Inserts count rows at row and runs fill, which writes their cells and marks. Views hear of
+    // one insertion and one change of the whole block instead of a change per cell, which keeps
     // large tables linear.
     template <class Fill>
     void insertRowsFilled(int row, int count, Fill fill)
@@ -64,42 +100,17 @@ public:
             const QSignalBlocker blocker(this);
             fill();
         }
+        const QScopedValueRollback<bool> marked(rowsMarkedByFill, true);
         emit dataChanged(index(row, 0), index(row + count - 1, ColumnCount - 1));
+        emit headerDataChanged(Qt::Vertical, row, row + count - 1);
     }
 
-    // Removes the rows (ascending, distinct) in one pass. Rows apart would each cost a pass over
-    // the model and its views; instead the rows from the first removed one on are rebuilt once.
-    void removeRowList(const QList<int> &ascendingRows);
-
-    // Rows as a step of the undo history keeps them: their numbers (ascending, distinct), the
-    // ColumnCount stored values of each (invalid for a cell never written) and which of them are
-    // marked out of reach.
-    struct StoredRows
-    {
-        QList<int> rows;
-        QVector<QVariant> cells;
-        QList<int> outOfReachRows;
-    };
-    StoredRows storedRows(const QList<int> &ascendingRows) const;
-    // The counterpart of removeRowList: puts the rows in so that each ends at its number, in one
-    // pass, keeping the marks of the rows that make room.
-    void insertRowList(const StoredRows &stored);
-
-    QVariant headerData(
-        int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-
-    // A mark lasts until a cell of its row is edited.
     void setRowOutOfReach(int row, bool outOfReach);
-    bool isRowOutOfReach(int row) const;
-    static QColor outOfReachTint();
+    // Marks the row by whether the arm reaches the point it shows.
+    void markReach(int row);
 
-private slots:
-    void forgetShownPoints();
-
-    void onDataChanged(
-        const QModelIndex &topLeft, const QModelIndex &bottomRight, const QVector<int> &roles);
-
-private:
     mutable PlaybackPoints knownShownPoints;
     mutable bool shownPointsKnown = false;
+    int outOfReachCount = 0;
+    bool rowsMarkedByFill = false;
 };

@@ -7,6 +7,7 @@
 #include "playback/cgrippertabledelegate.h"
 #include "playback/cisgrabtabledelegate.h"
 #include "playback/cmotionstyletabledelegate.h"
+#include "playback/coutofreachheadertint.h"
 #include "playback/cpausetimetabledelegate.h"
 #include "playback/cplaybackmanager.h"
 #include "playback/cplaybacktableeditcommand.h"
@@ -73,12 +74,12 @@ CPlaybackTableView::CPlaybackTableView(QWidget *parent)
     const QFont tableFont(QStringLiteral("微软雅黑"), 8);
     const QString headerStyle
         = QStringLiteral("QHeaderView::section{border:1px solid #808080;color:blue;}");
+    // The headers take the view's font as its children.
     setFont(tableFont);
-    for (QHeaderView *header : { horizontalHeader(), verticalHeader() }) {
-        header->setFont(tableFont);
+    for (QHeaderView *header : { horizontalHeader(), verticalHeader() })
         header->setStyleSheet(headerStyle);
-    }
     horizontalHeader()->hide();
+    new COutOfReachHeaderTint(verticalHeader());
     verticalHeader()->setFixedWidth(30);
     verticalHeader()->setSectionsMovable(true);
     setGridStyle(Qt::SolidLine);
@@ -250,9 +251,8 @@ void CPlaybackTableView::commitData(QWidget *editor)
         return;
     if (cell.data().toString() == shownBefore) {
         // The editor writes what it showed, as text: a float or a longer text shown the same way
-        // stays as it was, with its row's mark, and nothing is worth a step.
+        // stays as it was, and nothing is worth a step.
         tableModel->setData(cell, storedBefore);
-        tableModel->setRowOutOfReach(cell.row(), !before.outOfReachRows.isEmpty());
         return;
     }
     auto *step = new CPlaybackTableEditCommand(
@@ -546,8 +546,6 @@ void CPlaybackTableView::moveRow(const QString &stepName, int from, int to)
 {
     CPlaybackTableModel::StoredRows moved = tableModel->storedRows({ from });
     moved.rows = { to };
-    if (!moved.outOfReachRows.isEmpty())
-        moved.outOfReachRows = { to };
     pushEdit(stepName, { from }, moved);
     selectRow(to);
 }

@@ -1,12 +1,9 @@
 // MainWindow: the check of the table's points against the arm's reach before a run starts.
 #include "app/mainwindow.h"
 
-#include "armkinematics.h"
-#include "playback/coutofreachheadertint.h"
 #include "playback/cplaybacktablemodel.h"
 #include "playback/cplaybacktableview.h"
 
-#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -15,35 +12,19 @@ namespace {
 // Rows named in the question before the rest is only counted.
 constexpr int ListedRows = 5;
 
-bool withinReach(const PlaybackPoint &point)
-{
-    return bool(ArmKinematics::inverse({ point.x, point.y, point.z, point.rHead }));
-}
-
 } // namespace
 
 bool MainWindow::confirmReachablePoints()
 {
-    CPlaybackTableView *tableView = playbackTableView();
-    auto *model = qobject_cast<CPlaybackTableModel *>(tableView->model());
-    if (!tableView->verticalHeader()->findChild<COutOfReachHeaderTint *>())
-        new COutOfReachHeaderTint(tableView->verticalHeader());
-    PlaybackPoints points;
-    tableView->getPoints(points);
-
-    QStringList listed;
-    int outOfReach = 0;
-    for (int row = 0; row < points.size(); ++row) {
-        const bool reachable = withinReach(points.at(row));
-        model->setRowOutOfReach(row, !reachable);
-        if (reachable)
-            continue;
-        // Numbered as the row headers show them.
-        if (++outOfReach <= ListedRows)
-            listed << QString::number(row + 1);
-    }
+    const auto *model = qobject_cast<CPlaybackTableModel *>(playbackTableView()->model());
+    // The table keeps its rows' marks as they change, so a table within reach costs nothing here.
+    const int outOfReach = model->outOfReachRowCount();
     if (outOfReach == 0)
         return true;
+    QStringList listed;
+    // Numbered as the row headers show them.
+    for (int row : model->outOfReachRows(ListedRows))
+        listed << QString::number(row + 1);
 
     QString rows = listed.join(QStringLiteral(", "));
     if (outOfReach > ListedRows)
