@@ -42,6 +42,7 @@ private slots:
     void storedRatiosClamped();
     void quitSavesTableForNextStart();
     void undoLockedDuringRun();
+    void markFollowsTheArm();
 
 private:
     QWidget *panel() const;
@@ -59,14 +60,23 @@ private:
     // had to be stopped from outside after a few seconds.
     bool runEndsItself(const std::function<void()> &during);
     std::vector<PlaybackPoint> offeredPoints(bool acceptedOnly) const;
+    // The row whose header shows the running tint; -1 for none.
+    int markedRow() const;
+    // Records rows at three poses, each held for a second when played.
+    void recordThreeRows();
 
     std::unique_ptr<MainWindow> window;
+    // Moves the simulated arm in steps of its own, so that a loaded machine slows the arm as
+    // much as the pose readings.
+    QTimer armClock;
 };
 
 void tst_PlaybackRun::initTestCase()
 {
     Q_INIT_RESOURCE(resources);
     prepareProgramFolder();
+    armClock.setInterval(25);
+    connect(&armClock, &QTimer::timeout, [] { arvexsim::advance(0.05); });
 }
 
 void tst_PlaybackRun::init()
@@ -80,6 +90,7 @@ void tst_PlaybackRun::init()
 
 void tst_PlaybackRun::cleanup()
 {
+    armClock.stop();
     window.reset();
 }
 
@@ -138,6 +149,28 @@ std::vector<PlaybackPoint> tst_PlaybackRun::offeredPoints(bool acceptedOnly) con
         if (!acceptedOnly || call.result == 0)
             points.push_back(call.as<PlaybackPoint>());
     return points;
+}
+
+int tst_PlaybackRun::markedRow() const
+{
+    for (int row = 0; row < table()->model()->rowCount(); ++row)
+        if (table()->model()->headerData(row, Qt::Vertical, Qt::BackgroundRole)
+            == CPlaybackTableModel::runningRowTint())
+            return row;
+    return -1;
+}
+
+void tst_PlaybackRun::recordThreeRows()
+{
+    // Each point is held long enough for the pose readings to find the arm on it.
+    child<QLineEdit>(panel(), "pauseTime")->setText(QStringLiteral("1.0"));
+    clickSave();
+    jog("baseAngleAddBtn", 300);
+    clickSave();
+    jog("longArmAddBtn", 300);
+    clickSave();
+    arvexsim::setTimeScale(1e-9);
+    armClock.start();
 }
 
 void tst_PlaybackRun::recordAndPlayTwoLoops()
@@ -548,6 +581,41 @@ void tst_PlaybackRun::undoLockedDuringRun()
     QWidget *focus = QApplication::focusWidget();
     pressKeys(focus ? focus : window.get(), QKeySequence(QLatin1String("Ctrl+Z")));
     QCOMPARE(table()->model()->rowCount(), 1);
+}
+
+// The arm starts on the last row recorded and plays the rows in order; each row's header is
+// tinted while the arm is on its point, and the last one stays tinted until the next edit.
+void tst_PlaybackRun::markFollowsTheArm()
+{
+    recordThreeRows();
+    PlaybackPoints recorded;
+    table()->getPoints(recorded);
+    arvexsim::setQueueCapacity(1);
+
+    QList<int> marked;
+    bool armOnMarkedPoint = true;
+    QTimer sampler;
+    connect(&sampler, &QTimer::timeout, this, [&] {
+        const int row = markedRow();
+        if (row < 0 || (!marked.isEmpty() && marked.last() == row))
+            return;
+        marked << row;
+        const Pose arm = arvexsim::currentPose();
+        const PlaybackPoint &point = recorded.at(row);
+        armOnMarkedPoint = armOnMarkedPoint && std::hypot(arm.x - point.x, arm.y - point.y) < 1
+            && std::abs(arm.z - point.z) < 1;
+    });
+    sampler.start(0);
+    runWith(nullptr);
+    QVERIFY(marked.size() >= 2);
+    QTRY_COMPARE_WITH_TIMEOUT(marked, QList<int>({ 0, 1, 2 }), 10000);
+    QVERIFY(armOnMarkedPoint);
+    QVERIFY(table()->visualRect(table()->model()->index(2, 0)).isValid());
+
+    QTest::qWait(500);
+    QCOMPARE(markedRow(), 2);
+    clickSave();
+    QCOMPARE(markedRow(), -1);
 }
 
 QTEST_MAIN(tst_PlaybackRun)

@@ -14,6 +14,7 @@ class CDefaultPointsFile;
 class CEEGCurveDialog;
 class CPlaybackTableView;
 class CPointsRecovery;
+class CRunningRowTracker;
 class QAction;
 class QMenu;
 class QSignalMapper;
@@ -119,6 +120,7 @@ private:
 
     int playbackState = 0;
     QList<QWidget *> playbackLockedWidgets;
+    CRunningRowTracker *runningRowTracker = nullptr;
     // The open EEG curve dialog, if any; it arms the attention rule.
     QPointer<CEEGCurveDialog> eegCurveDlg;
 

@@ -6,6 +6,7 @@
 #include "options/cconfigjogdialog.h"
 #include "options/cconfigplaybackdialog.h"
 #include "options/coptions.h"
+#include "playback/crunningrowtracker.h"
 #include "widgets/cshowbusyindicatordialog.h"
 #include "widgets/cshowresultdialog.h"
 
@@ -186,6 +187,7 @@ void MainWindow::disconnectArvex()
     getPoseTimer->stop();
     sendPendingRatios();
     DisconnectArvex();
+    runningRowTracker->forgetQueued();
 }
 
 void MainWindow::sendPendingRatios()
@@ -203,6 +205,7 @@ void MainWindow::sendPendingRatios()
 void MainWindow::resetArvex()
 {
     ResetArvex();
+    runningRowTracker->forgetQueued();
 }
 
 void MainWindow::onPeriodicTaskTimer()
@@ -237,6 +240,7 @@ void MainWindow::onGetPoseTimer()
         pose.isGrab != 0.0f ? QStringLiteral("true") : QStringLiteral("false"));
     setField(QStringLiteral("gripper"), QString::number(pose.gripper, 'f', 3));
     showPoseInArmView(pose);
+    runningRowTracker->poseReported(pose);
 }
 
 void MainWindow::upgradeArvex()

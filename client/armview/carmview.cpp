@@ -67,6 +67,11 @@ QColor CArmView::outOfReachColor()
     return QColor(0x8E, 0x44, 0xAD);
 }
 
+QColor CArmView::runningRowColor()
+{
+    return QColor(0x2E, 0xA0, 0x43);
+}
+
 void CArmView::setJointAngles(const JointAngles &angles)
 {
     if (angles.joint1 == joints.joint1 && angles.joint2 == joints.joint2
@@ -100,6 +105,15 @@ void CArmView::setHighlightedRows(const QSet<int> &rows)
         return;
     highlightedRows = rows;
     staticLayerValid = false;
+    update();
+}
+
+void CArmView::setRunningRow(int row)
+{
+    if (row == runningRow)
+        return;
+    runningRow = row;
+    // Drawn over the static layer, which a move to the next row then need not redraw.
     update();
 }
 
@@ -213,14 +227,18 @@ void CArmView::renderStaticLayer()
 
     painter.setPen(QPen(highlightColor(), 2.5));
     painter.setBrush(Qt::NoBrush);
-    for (int row : qAsConst(highlightedRows)) {
-        if (row < 0 || row >= points.size())
-            continue;
-        const DrawnPoint &point = points.at(row);
-        painter.drawEllipse(sideViewPosition(std::hypot(point.x, point.y), point.z), 6, 6);
-        painter.drawEllipse(topViewPosition(point.x, point.y), 6, 6);
-    }
+    for (int row : qAsConst(highlightedRows))
+        ringPoint(painter, row, 6);
     staticLayerValid = true;
+}
+
+void CArmView::ringPoint(QPainter &painter, int row, double radius) const
+{
+    if (row < 0 || row >= points.size())
+        return;
+    const DrawnPoint &point = points.at(row);
+    painter.drawEllipse(sideViewPosition(std::hypot(point.x, point.y), point.z), radius, radius);
+    painter.drawEllipse(topViewPosition(point.x, point.y), radius, radius);
 }
 
 void CArmView::drawArm(QPainter &painter) const
@@ -290,4 +308,7 @@ void CArmView::paintEvent(QPaintEvent *)
     painter.setClipRegion(QRegion(sideRect.adjusted(1, 1, -1, -1).toRect())
         + QRegion(topRect.adjusted(1, 1, -1, -1).toRect()));
     drawArm(painter);
+    painter.setPen(QPen(runningRowColor(), 3));
+    painter.setBrush(Qt::NoBrush);
+    ringPoint(painter, runningRow, 10);
 }

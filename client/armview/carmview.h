@@ -25,6 +25,8 @@ public:
     void setPoints(const PlaybackPoints &points);
     // Rows of the points given to setPoints that are drawn highlighted.
     void setHighlightedRows(const QSet<int> &rows);
+    // The row whose point the arm executes, ringed; -1 for none.
+    void setRunningRow(int row);
 
     // Where the view draws a tool position, in widget pixels.
     QPointF sideViewPosition(double radial, double z) const;
@@ -34,6 +36,7 @@ public:
     static QColor toolColor();
     static QColor highlightColor();
     static QColor outOfReachColor();
+    static QColor runningRowColor();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -54,10 +57,13 @@ private:
     void drawReach(QPainter &painter) const;
     void drawPoint(QPainter &painter, const DrawnPoint &point) const;
     void drawArm(QPainter &painter) const;
+    // A ring of the radius around the point of row in both views.
+    void ringPoint(QPainter &painter, int row, double radius) const;
 
     JointAngles joints = ArmKinematics::home();
     QVector<DrawnPoint> points;
     QSet<int> highlightedRows;
+    int runningRow = -1;
 
     // The reach in the arm's plane, mm; derived once from the kinematic model.
     QVector<QPointF> reachOutline;

@@ -3,6 +3,7 @@
 #include "armview/carmviewwindow.h"
 
 #include "armview/carmview.h"
+#include "playback/cplaybacktablemodel.h"
 #include "playback/cplaybacktableview.h"
 
 #include <QItemSelectionModel>
@@ -51,9 +52,13 @@ CArmViewWindow::CArmViewWindow(CPlaybackTableView *tableView, QWidget *parent)
     }
     connect(tableView->selectionModel(), SIGNAL(selectionChanged(QItemSelection, QItemSelection)),
         selectionTimer, SLOT(start()));
+    // The running row's mark is a header change of the model.
+    connect(model, SIGNAL(headerDataChanged(Qt::Orientation, int, int)), this,
+        SLOT(onRunningRowChanged()));
 
     onPointsChanged();
     onSelectionChanged();
+    onRunningRowChanged();
 }
 
 CArmView *CArmViewWindow::armView() const
@@ -74,4 +79,9 @@ void CArmViewWindow::onSelectionChanged()
     for (const QModelIndex &index : tableView->selectionModel()->selectedRows())
         rows.insert(index.row());
     view->setHighlightedRows(rows);
+}
+
+void CArmViewWindow::onRunningRowChanged()
+{
+    view->setRunningRow(qobject_cast<CPlaybackTableModel *>(tableView->model())->runningRow());
 }

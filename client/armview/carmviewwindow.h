@@ -20,6 +20,7 @@ public:
 private slots:
     void onPointsChanged();
     void onSelectionChanged();
+    void onRunningRowChanged();
 
 private:
     CPlaybackTableView *tableView = nullptr;

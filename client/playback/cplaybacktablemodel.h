@@ -93,6 +93,11 @@ public:
     bool isRowOutOfReach(int row) const;
     static QColor outOfReachTint();
 
+    // The row whose point the arm executes, -1 for none; shown as a tinted row header.
+    void setRunningRow(int row);
+    int runningRow() const;
+    static QColor runningRowTint();
+
 private slots:
     void forgetShownPoints();
 
@@ -102,4 +107,5 @@ private slots:
 private:
     mutable PlaybackPoints knownShownPoints;
     mutable bool shownPointsKnown = false;
+    int markedRunningRow = -1;
 };

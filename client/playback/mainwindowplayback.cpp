@@ -4,6 +4,7 @@
 #include "ArvexDll.h"
 #include "options/coptions.h"
 #include "playback/cplaybacktableview.h"
+#include "playback/crunningrowtracker.h"
 #include "playback/playbackpoint.h"
 #include "widgets/ccombobox.h"
 #include "widgets/panelstyles.h"
@@ -186,6 +187,8 @@ void MainWindow::createPlaybackPanel(QWidget *panel)
         = createRatioControls(panel, QStringLiteral("accelerationRatio"), 342, 312,
             stored.accelerationRatio, playbackRatioTimer);
 
+    runningRowTracker = new CRunningRowTracker(tableView);
+
     playbackLockedWidgets
         = { motionStyle, pauseTime, tableView, saveBtn, importBtn, exportBtn, loop };
     playbackLockedWidgets << velocityControls << accelerationControls;
@@ -307,6 +310,7 @@ void MainWindow::onSendPlaybackTimer()
     currentLoop->setText(QStringLiteral("0"));
     PlaybackPoints points;
     tableView->getPoints(points);
+    runningRowTracker->startFeeding(points, true);
 
     int index = 0;
     uint loopsDone = 0;
@@ -326,6 +330,7 @@ void MainWindow::onSendPlaybackTimer()
             waitABit();
             continue;
         }
+        runningRowTracker->pointAccepted(index);
         if (++index == rowCount) {
             ++loopsDone;
             index = 0;
