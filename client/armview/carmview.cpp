@@ -72,6 +72,11 @@ QColor CArmView::runningRowColor()
     return QColor(0x2E, 0xA0, 0x43);
 }
 
+QColor CArmView::pathColor()
+{
+    return QColor(0x50, 0x60, 0x70);
+}
+
 void CArmView::setJointAngles(const JointAngles &angles)
 {
     if (angles.joint1 == joints.joint1 && angles.joint2 == joints.joint2
@@ -93,7 +98,7 @@ void CArmView::setPoints(const PlaybackPoints &playbackPoints)
     for (const PlaybackPoint &point : playbackPoints) {
         const bool reachable
             = bool(ArmKinematics::inverse({ point.x, point.y, point.z, point.rHead }));
-        points.append({ point.x, point.y, point.z, reachable });
+        points.append({ point.x, point.y, point.z, reachable, point.motionStyle });
     }
     staticLayerValid = false;
     update();
@@ -114,6 +119,15 @@ void CArmView::setRunningRow(int row)
         return;
     runningRow = row;
     // Drawn over the static layer, which a move to the next row then need not redraw.
+    update();
+}
+
+void CArmView::setJumpHeight(double height)
+{
+    if (height == jumpHeight)
+        return;
+    jumpHeight = height;
+    staticLayerValid = false;
     update();
 }
 
@@ -201,6 +215,31 @@ void CArmView::drawPoint(QPainter &painter, const DrawnPoint &point) const
     }
 }
 
+void CArmView::drawPath(QPainter &painter) const
+{
+    const QPen solid(pathColor(), 1.5);
+    const QPen dashed(pathColor(), 1.5, Qt::DashLine);
+    painter.setBrush(Qt::NoBrush);
+    for (int i = 1; i < points.size(); ++i) {
+        const DrawnPoint &from = points.at(i - 1);
+        const DrawnPoint &to = points.at(i);
+        painter.setPen(to.motionStyle == MOVL ? solid : dashed);
+        const double fromRadial = std::hypot(from.x, from.y);
+        const double toRadial = std::hypot(to.x, to.y);
+        if (to.motionStyle == JUMP) {
+            const double top = std::max(from.z, to.z) + jumpHeight;
+            const QPointF lifted[]
+                = { sideViewPosition(fromRadial, from.z), sideViewPosition(fromRadial, top),
+                      sideViewPosition(toRadial, top), sideViewPosition(toRadial, to.z) };
+            painter.drawPolyline(lifted, 4);
+        } else {
+            painter.drawLine(
+                sideViewPosition(fromRadial, from.z), sideViewPosition(toRadial, to.z));
+        }
+        painter.drawLine(topViewPosition(from.x, from.y), topViewPosition(to.x, to.y));
+    }
+}
+
 void CArmView::renderStaticLayer()
 {
     const qreal ratio = devicePixelRatioF();
@@ -222,6 +261,7 @@ void CArmView::renderStaticLayer()
     painter.drawRect(topRect);
 
     drawReach(painter);
+    drawPath(painter);
     for (const DrawnPoint &point : qAsConst(points))
         drawPoint(painter, point);
 

@@ -27,6 +27,8 @@ public:
     void setHighlightedRows(const QSet<int> &rows);
     // The row whose point the arm executes, ringed; -1 for none.
     void setRunningRow(int row);
+    // How high a JUMP lifts the tool over the higher of its two points, mm.
+    void setJumpHeight(double height);
 
     // Where the view draws a tool position, in widget pixels.
     QPointF sideViewPosition(double radial, double z) const;
@@ -37,6 +39,7 @@ public:
     static QColor highlightColor();
     static QColor outOfReachColor();
     static QColor runningRowColor();
+    static QColor pathColor();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -49,6 +52,7 @@ private:
         double y;
         double z;
         bool reachable;
+        int motionStyle;
     };
 
     void updateTransforms();
@@ -56,6 +60,9 @@ private:
     void renderStaticLayer();
     void drawReach(QPainter &painter) const;
     void drawPoint(QPainter &painter, const DrawnPoint &point) const;
+    // The moves between the points in playback order: MOVL solid, MOVJ and JUMP dashed, JUMP
+    // lifted by the jump height in the side view.
+    void drawPath(QPainter &painter) const;
     void drawArm(QPainter &painter) const;
     // A ring of the radius around the point of row in both views.
     void ringPoint(QPainter &painter, int row, double radius) const;
@@ -64,6 +71,7 @@ private:
     QVector<DrawnPoint> points;
     QSet<int> highlightedRows;
     int runningRow = -1;
+    double jumpHeight = 20;
 
     // The reach in the arm's plane, mm; derived once from the kinematic model.
     QVector<QPointF> reachOutline;

@@ -3,6 +3,7 @@
 #include "armview/carmviewwindow.h"
 
 #include "armview/carmview.h"
+#include "options/coptions.h"
 #include "playback/cplaybacktablemodel.h"
 #include "playback/cplaybacktableview.h"
 
@@ -70,6 +71,7 @@ void CArmViewWindow::onPointsChanged()
 {
     PlaybackPoints points;
     tableView->getPoints(points);
+    view->setJumpHeight(COptions::instance()->playbackParams().jumpHeight);
     view->setPoints(points);
 }
 
