@@ -1,6 +1,6 @@
 // Benchmarks of the main window against the simulated arm: pose polling, the playback run's
-// feeding rate from the Start click beside the library's raw rate, and how long Stop takes to
-// end a run.
+// feeding rate from the Start click beside the library's raw rate, what following the running row
+// adds to it, and how long Stop takes to end a run.
 // Usage: bench_mainwindow [repetitions [largest size]].
 #include "ArvexDll.h"
 #include "app/mainwindow.h"
@@ -8,6 +8,7 @@
 #include "benchfigures.h"
 #include "options/coptions.h"
 #include "playback/cplaybacktableview.h"
+#include "playback/crunningrowtracker.h"
 
 #include <QApplication>
 #include <QDir>
@@ -95,6 +96,18 @@ void measureFeeding(BenchFigures &figures, MainWindow &window, int rows)
     if (playbackPanel(window)->findChild<QLabel *>(QStringLiteral("currentLoop"))->text() != "1")
         qFatal("the run did not count its loop");
     emptyController();
+
+    // What the run does for the running row's mark, alone: the same calls for the same points.
+    auto *tracker = playbackPanel(window)->findChild<CRunningRowTracker *>();
+    tracker->forgetQueued();
+    figures.time(QStringLiteral("mark of the run alone"), rows, [&] {
+        tracker->startFeeding(points, true);
+        for (int row = 0; row < rows; ++row)
+            tracker->pointAccepted(row);
+    });
+    if (tracker->lastFedRow() != rows - 1)
+        qFatal("the mark did not see the run's points");
+    tracker->forgetQueued();
 }
 
 // Time from a Stop click to the end of a run whose controller refuses every point.
@@ -165,6 +178,9 @@ int main(int argc, char *argv[])
             100 * figures.minimum(rawName, size) / figures.minimum(runName, size),
             100 * figures.cpuMedian(rawName, size) / figures.cpuMedian(runName, size),
             100 * figures.cpuMinimum(rawName, size) / figures.cpuMinimum(runName, size));
+        const double mark = figures.median(QStringLiteral("mark of the run alone"), size);
+        std::printf("%9s  run without the mark %.0f points/s, the mark's share of the run %.2f %%\n",
+            "", size / (run - mark), 100 * mark / run);
     }
 
     const QVector<double> delays = stopDelays(*window, 200);

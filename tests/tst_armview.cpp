@@ -33,6 +33,7 @@ private slots:
     void drawsPointsAndSelectedRow();
     void pointPastSideViewStaysOutOfTopView();
     void keysTypedIntoItLeaveTheTable();
+    void drawsPathInPlaybackOrder();
 
 private:
     // Opens the view as the user does: the title bar's menu button, then the entry's key.
@@ -267,6 +268,29 @@ void tst_ArmView::keysTypedIntoItLeaveTheTable()
     pressKeys(target, QKeySequence::Paste);
     QTest::qWait(50);
     QCOMPARE(table()->model()->rowCount(), 2);
+}
+
+// A MOVL runs straight from the point before; a JUMP back rises by the jump height first.
+void tst_ArmView::drawsPathInPlaybackOrder()
+{
+    const CartesianPose low = ArmKinematics::forward({ 0, 20, 60, 0 });
+    const CartesianPose far = ArmKinematics::forward({ 0, 60, 20, 0 });
+    const auto point = [](int style, const CartesianPose &pose) {
+        return PlaybackPoint { uint8_t(style), 0, float(pose.x), float(pose.y), float(pose.z), 0, 0,
+            0 };
+    };
+    table()->setPoints({ point(MOVJ, low), point(MOVL, far), point(JUMP, low) });
+    CArmView *view = openArmView();
+    QVERIFY(view);
+    const double jumpHeight = COptions::instance()->playbackParams().jumpHeight;
+
+    const QImage image = view->grab().toImage();
+    const QPointF straight
+        = (view->sideViewPosition(low.x, low.z) + view->sideViewPosition(far.x, far.z)) / 2;
+    QVERIFY(near(centreOfColour(image, CArmView::pathColor(), straight, 3), straight, 2.0));
+    const QPointF lifted
+        = view->sideViewPosition((low.x + far.x) / 2, std::max(low.z, far.z) + jumpHeight);
+    QVERIFY(!centreOfColour(image, CArmView::pathColor(), lifted, 4).isNull());
 }
 
 QTEST_MAIN(tst_ArmView)

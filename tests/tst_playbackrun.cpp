@@ -5,6 +5,7 @@
 
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTimer>
@@ -42,6 +43,10 @@ private slots:
     void storedRatiosClamped();
     void quitSavesTableForNextStart();
     void undoLockedDuringRun();
+    void markFollowsTheArm();
+    void stepWalksAndWraps();
+    void playFromRow_data();
+    void playFromRow();
 
 private:
     QWidget *panel() const;
@@ -59,14 +64,27 @@ private:
     // had to be stopped from outside after a few seconds.
     bool runEndsItself(const std::function<void()> &during);
     std::vector<PlaybackPoint> offeredPoints(bool acceptedOnly) const;
+    // The row whose header shows the running tint; -1 for none.
+    int markedRow() const;
+    // Records rows at three poses, each held for a second when played.
+    void recordThreeRows();
+    // Right-clicks the row and chooses the item of the table's menu.
+    void chooseFromTableMenu(int row, const QString &item);
+    // Each accepted point is the point of the row, in order.
+    void compareAccepted(const QList<int> &rows, const PlaybackPoints &table) const;
 
     std::unique_ptr<MainWindow> window;
+    // Moves the simulated arm in steps of its own, so that a loaded machine slows the arm as
+    // much as the pose readings.
+    QTimer armClock;
 };
 
 void tst_PlaybackRun::initTestCase()
 {
     Q_INIT_RESOURCE(resources);
     prepareProgramFolder();
+    armClock.setInterval(25);
+    connect(&armClock, &QTimer::timeout, [] { arvexsim::advance(0.05); });
 }
 
 void tst_PlaybackRun::init()
@@ -80,6 +98,7 @@ void tst_PlaybackRun::init()
 
 void tst_PlaybackRun::cleanup()
 {
+    armClock.stop();
     window.reset();
 }
 
@@ -138,6 +157,52 @@ std::vector<PlaybackPoint> tst_PlaybackRun::offeredPoints(bool acceptedOnly) con
         if (!acceptedOnly || call.result == 0)
             points.push_back(call.as<PlaybackPoint>());
     return points;
+}
+
+int tst_PlaybackRun::markedRow() const
+{
+    for (int row = 0; row < table()->model()->rowCount(); ++row)
+        if (table()->model()->headerData(row, Qt::Vertical, Qt::BackgroundRole)
+            == CPlaybackTableModel::runningRowTint())
+            return row;
+    return -1;
+}
+
+void tst_PlaybackRun::recordThreeRows()
+{
+    // Each point is held long enough for the pose readings to find the arm on it.
+    child<QLineEdit>(panel(), "pauseTime")->setText(QStringLiteral("1.0"));
+    clickSave();
+    jog("baseAngleAddBtn", 300);
+    clickSave();
+    jog("longArmAddBtn", 300);
+    clickSave();
+    arvexsim::setTimeScale(1e-9);
+    armClock.start();
+}
+
+void tst_PlaybackRun::chooseFromTableMenu(int row, const QString &item)
+{
+    const QPoint pos = table()->visualRect(table()->model()->index(row, 3)).center();
+    QTest::mouseClick(table()->viewport(), Qt::RightButton, {}, pos);
+    QTimer::singleShot(50, this, [item] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction *action : menu->actions())
+            if (action->text() == item)
+                menu->setActiveAction(action);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, table()->viewport()->mapToGlobal(pos));
+    QApplication::sendEvent(table()->viewport(), &event);
+}
+
+void tst_PlaybackRun::compareAccepted(const QList<int> &rows, const PlaybackPoints &points) const
+{
+    const std::vector<PlaybackPoint> accepted = offeredPoints(true);
+    QCOMPARE(int(accepted.size()), rows.size());
+    for (int i = 0; i < rows.size(); ++i)
+        QVERIFY(std::memcmp(&accepted.at(i), &points.at(rows.at(i)), sizeof(PlaybackPoint)) == 0);
 }
 
 void tst_PlaybackRun::recordAndPlayTwoLoops()
@@ -548,6 +613,100 @@ void tst_PlaybackRun::undoLockedDuringRun()
     QWidget *focus = QApplication::focusWidget();
     pressKeys(focus ? focus : window.get(), QKeySequence(QLatin1String("Ctrl+Z")));
     QCOMPARE(table()->model()->rowCount(), 1);
+}
+
+// The arm starts on the last row recorded and plays the rows in order; each row's header is
+// tinted while the arm is on its point, and the last one stays tinted until the next edit.
+void tst_PlaybackRun::markFollowsTheArm()
+{
+    recordThreeRows();
+    PlaybackPoints recorded;
+    table()->getPoints(recorded);
+    arvexsim::setQueueCapacity(1);
+
+    QList<int> marked;
+    bool armOnMarkedPoint = true;
+    QTimer sampler;
+    connect(&sampler, &QTimer::timeout, this, [&] {
+        const int row = markedRow();
+        if (row < 0 || (!marked.isEmpty() && marked.last() == row))
+            return;
+        marked << row;
+        const Pose arm = arvexsim::currentPose();
+        const PlaybackPoint &point = recorded.at(row);
+        armOnMarkedPoint = armOnMarkedPoint && std::hypot(arm.x - point.x, arm.y - point.y) < 1
+            && std::abs(arm.z - point.z) < 1;
+    });
+    sampler.start(0);
+    runWith(nullptr);
+    QVERIFY(marked.size() >= 2);
+    QTRY_COMPARE_WITH_TIMEOUT(marked, QList<int>({ 0, 1, 2 }), 10000);
+    QVERIFY(armOnMarkedPoint);
+    QVERIFY(table()->visualRect(table()->model()->index(2, 0)).isValid());
+
+    QTest::qWait(500);
+    QCOMPARE(markedRow(), 2);
+    clickSave();
+    QCOMPARE(markedRow(), -1);
+}
+
+// Each F10 feeds the row after the marked one and marks it once the arm is there.
+void tst_PlaybackRun::stepWalksAndWraps()
+{
+    recordThreeRows();
+    PlaybackPoints recorded;
+    table()->getPoints(recorded);
+    arvexsim::clearCalls();
+    for (int row : { 0, 1, 2, 0 }) {
+        QVERIFY(table()->stepAction()->isEnabled());
+        pressKeys(QApplication::focusWidget(), QKeySequence(Qt::Key_F10));
+        QTRY_COMPARE_WITH_TIMEOUT(markedRow(), row, 10000);
+    }
+    compareAccepted({ 0, 1, 2, 0 }, recorded);
+
+    // Like Start, not without a loop count.
+    child<QLineEdit>(panel(), "loop")->clear();
+    QVERIFY(!table()->stepAction()->isEnabled());
+    pressKeys(QApplication::focusWidget(), QKeySequence(Qt::Key_F10));
+    QTest::qWait(100);
+    QCOMPARE(int(offeredPoints(true).size()), 4);
+}
+
+void tst_PlaybackRun::playFromRow_data()
+{
+    QTest::addColumn<int>("stopAfter"); // points accepted before Stop is clicked; 0 for never
+    QTest::addColumn<QList<int>>("rowsPlayed");
+
+    QTest::newRow("from row 2 to the end, then whole loops") << 0 << QList<int> { 1, 2, 0, 1, 2 };
+    QTest::newRow("Stop") << 2 << QList<int> { 1, 2 };
+}
+
+void tst_PlaybackRun::playFromRow()
+{
+    QFETCH(int, stopAfter);
+    QFETCH(QList<int>, rowsPlayed);
+    recordThreeRows();
+    PlaybackPoints recorded;
+    table()->getPoints(recorded);
+    child<QLineEdit>(panel(), "loop")->setText(QStringLiteral("2"));
+    arvexsim::setQueueCapacity(1);
+    arvexsim::clearCalls();
+
+    QTimer stopper;
+    connect(&stopper, &QTimer::timeout, this, [&] {
+        if (int(offeredPoints(true).size()) < stopAfter)
+            return;
+        stopper.stop();
+        QTest::mouseClick(button("stopBtn"), Qt::LeftButton);
+    });
+    if (stopAfter > 0)
+        stopper.start(10);
+    chooseFromTableMenu(1, QStringLiteral("Play from this row"));
+
+    QTRY_COMPARE_WITH_TIMEOUT(button("startBtn")->text(), QStringLiteral("Start"), 20000);
+    compareAccepted(rowsPlayed, recorded);
+    QVERIFY(!button("stopBtn")->isEnabled());
+    QVERIFY(table()->isEnabled());
 }
 
 QTEST_MAIN(tst_PlaybackRun)

@@ -569,8 +569,8 @@ void tst_PlaybackTableView::menu()
     }
     QCOMPARE(menuItems,
         QStringList({ "Insert above this row", "Overide this row", "Insert below this row", "-",
-            "Move up", "Move down", "-", "Run to this row", "Delete current row", "Delete all", "-",
-            "Undo", "Redo" }));
+            "Move up", "Move down", "-", "Run to this row", "Step", "Play from this row",
+            "Delete current row", "Delete all", "-", "Undo", "Redo" }));
     QCOMPARE(insertSpy.count(), 1);
     QCOMPARE(insertSpy.at(0).at(0).toInt(), 2);
 }

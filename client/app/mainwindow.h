@@ -15,6 +15,7 @@ class CDefaultPointsFile;
 class CEEGCurveDialog;
 class CPlaybackTableView;
 class CPointsRecovery;
+class CRunningRowTracker;
 class QAction;
 class QMenu;
 class QSignalMapper;
@@ -64,6 +65,8 @@ private slots:
     void onStartBtnClicked();
     void onStopBtnClicked();
     void onSendPlaybackTimer();
+    void onStepActTriggered();
+    void onPlayFromRowActTriggered(int row);
     void onPlaybackConfigBtnClicked();
     void onImportBtnClicked();
     void onExportBtnClicked();
@@ -83,6 +86,11 @@ private:
     CPlaybackTableView *playbackTableView() const;
     // Locks or unlocks the panels for a playback run.
     void setPlaybackRunning(bool running);
+    // Step and Play from this row are enabled exactly when Start is.
+    void updatePlaybackActions();
+    // The feeding loop: from firstRow to the end, then whole loops until the loop count is done;
+    // with onePoint, only the point of firstRow.
+    void feedPlayback(int firstRow, bool onePoint);
     // Pause (1) or resume (0) the run, unless a stop was requested.
     void requestPlaybackState(int state);
     // The actions that need a connected controller.
@@ -123,6 +131,7 @@ private:
 
     int playbackState = 0;
     QList<QWidget *> playbackLockedWidgets;
+    CRunningRowTracker *runningRowTracker = nullptr;
     // The open EEG curve dialog, if any; it arms the attention rule.
     QPointer<CEEGCurveDialog> eegCurveDlg;
 

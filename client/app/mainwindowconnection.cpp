@@ -7,6 +7,7 @@
 #include "options/cconfigjogdialog.h"
 #include "options/cconfigplaybackdialog.h"
 #include "options/coptions.h"
+#include "playback/crunningrowtracker.h"
 #include "widgets/cshowbusyindicatordialog.h"
 #include "widgets/cshowresultdialog.h"
 
@@ -191,6 +192,7 @@ void MainWindow::disconnectArvex()
     getPoseTimer->stop();
     sendPendingRatios();
     DisconnectArvex();
+    runningRowTracker->forgetQueued();
 }
 
 void MainWindow::sendPendingRatios()
@@ -208,6 +210,7 @@ void MainWindow::sendPendingRatios()
 void MainWindow::resetArvex()
 {
     ResetArvex();
+    runningRowTracker->forgetQueued();
 }
 
 void MainWindow::onPeriodicTaskTimer()
@@ -242,6 +245,7 @@ void MainWindow::onGetPoseTimer()
         pose.isGrab != 0.0f ? QStringLiteral("true") : QStringLiteral("false"));
     setField(QStringLiteral("gripper"), QString::number(pose.gripper, 'f', 3));
     showPoseInArmView(pose);
+    runningRowTracker->poseReported(pose);
 }
 
 void MainWindow::upgradeArvex()

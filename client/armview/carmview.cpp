@@ -67,6 +67,16 @@ QColor CArmView::outOfReachColor()
     return QColor(0x8E, 0x44, 0xAD);
 }
 
+QColor CArmView::runningRowColor()
+{
+    return QColor(0x2E, 0xA0, 0x43);
+}
+
+QColor CArmView::pathColor()
+{
+    return QColor(0x50, 0x60, 0x70);
+}
+
 void CArmView::setJointAngles(const JointAngles &angles)
 {
     if (angles.joint1 == joints.joint1 && angles.joint2 == joints.joint2
@@ -88,7 +98,7 @@ void CArmView::setPoints(const PlaybackPoints &playbackPoints)
     for (const PlaybackPoint &point : playbackPoints) {
         const bool reachable
             = bool(ArmKinematics::inverse({ point.x, point.y, point.z, point.rHead }));
-        points.append({ point.x, point.y, point.z, reachable });
+        points.append({ point.x, point.y, point.z, reachable, point.motionStyle });
     }
     staticLayerValid = false;
     update();
@@ -99,6 +109,24 @@ void CArmView::setHighlightedRows(const QSet<int> &rows)
     if (rows == highlightedRows)
         return;
     highlightedRows = rows;
+    staticLayerValid = false;
+    update();
+}
+
+void CArmView::setRunningRow(int row)
+{
+    if (row == runningRow)
+        return;
+    runningRow = row;
+    // Drawn over the static layer, which a move to the next row then need not redraw.
+    update();
+}
+
+void CArmView::setJumpHeight(double height)
+{
+    if (height == jumpHeight)
+        return;
+    jumpHeight = height;
     staticLayerValid = false;
     update();
 }
@@ -208,6 +236,46 @@ void CArmView::drawPoint(QPainter &painter, const QPointF &at, bool reachable) c
     }
 }
 
+void CArmView::drawPath(QPainter &painter) const
+{
+    // Gathered per panel and pen first, so that each panel is drawn clipped to itself.
+    QVector<QLineF> sideSolid, sideDashed, topSolid, topDashed;
+    for (int i = 1; i < points.size(); ++i) {
+        const DrawnPoint &from = points.at(i - 1);
+        const DrawnPoint &to = points.at(i);
+        const bool solid = to.motionStyle == MOVL;
+        QVector<QLineF> &side = solid ? sideSolid : sideDashed;
+        const double fromRadial = std::hypot(from.x, from.y);
+        const double toRadial = std::hypot(to.x, to.y);
+        if (to.motionStyle == JUMP) {
+            const double top = std::max(from.z, to.z) + jumpHeight;
+            const QPointF liftStart = sideViewPosition(fromRadial, top);
+            const QPointF liftEnd = sideViewPosition(toRadial, top);
+            side.append({ sideViewPosition(fromRadial, from.z), liftStart });
+            side.append({ liftStart, liftEnd });
+            side.append({ liftEnd, sideViewPosition(toRadial, to.z) });
+        } else {
+            side.append({ sidePositionOf(from), sidePositionOf(to) });
+        }
+        (solid ? topSolid : topDashed).append({ topPositionOf(from), topPositionOf(to) });
+    }
+    const QPen solidPen(pathColor(), 1.5);
+    const QPen dashedPen(pathColor(), 1.5, Qt::DashLine);
+    painter.setBrush(Qt::NoBrush);
+    const auto drawClipped
+        = [&](const QRectF &panel, const QVector<QLineF> &solid, const QVector<QLineF> &dashed) {
+              painter.save();
+              painter.setClipRect(panel.adjusted(1, 1, -1, -1), Qt::IntersectClip);
+              painter.setPen(solidPen);
+              painter.drawLines(solid);
+              painter.setPen(dashedPen);
+              painter.drawLines(dashed);
+              painter.restore();
+          };
+    drawClipped(sideRect, sideSolid, sideDashed);
+    drawClipped(topRect, topSolid, topDashed);
+}
+
 void CArmView::renderStaticLayer()
 {
     const qreal ratio = devicePixelRatioF();
@@ -229,9 +297,24 @@ void CArmView::renderStaticLayer()
     painter.drawRect(topRect);
 
     drawReach(painter);
+    drawPath(painter);
     drawPanelPoints(painter, sideRect, &CArmView::sidePositionOf);
     drawPanelPoints(painter, topRect, &CArmView::topPositionOf);
     staticLayerValid = true;
+}
+
+void CArmView::ringPoint(QPainter &painter, int row, double radius) const
+{
+    if (row < 0 || row >= points.size())
+        return;
+    const DrawnPoint &point = points.at(row);
+    for (const auto &[panel, at] : { std::pair(sideRect, sidePositionOf(point)),
+             std::pair(topRect, topPositionOf(point)) }) {
+        painter.save();
+        painter.setClipRect(panel.adjusted(1, 1, -1, -1), Qt::IntersectClip);
+        painter.drawEllipse(at, radius, radius);
+        painter.restore();
+    }
 }
 
 void CArmView::drawArm(QPainter &painter) const
@@ -301,4 +384,7 @@ void CArmView::paintEvent(QPaintEvent *)
     painter.setClipRegion(QRegion(sideRect.adjusted(1, 1, -1, -1).toRect())
         + QRegion(topRect.adjusted(1, 1, -1, -1).toRect()));
     drawArm(painter);
+    painter.setPen(QPen(runningRowColor(), 3));
+    painter.setBrush(Qt::NoBrush);
+    ringPoint(painter, runningRow, 10);
 }

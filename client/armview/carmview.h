@@ -25,6 +25,10 @@ public:
     void setPoints(const PlaybackPoints &points);
     // Rows of the points given to setPoints that are drawn highlighted.
     void setHighlightedRows(const QSet<int> &rows);
+    // The row whose point the arm executes, ringed; -1 for none.
+    void setRunningRow(int row);
+    // How high a JUMP lifts the tool over the higher of its two points, mm.
+    void setJumpHeight(double height);
 
     // Where the view draws a tool position, in widget pixels.
     QPointF sideViewPosition(double radial, double z) const;
@@ -34,6 +38,8 @@ public:
     static QColor toolColor();
     static QColor highlightColor();
     static QColor outOfReachColor();
+    static QColor runningRowColor();
+    static QColor pathColor();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -46,6 +52,7 @@ private:
         double y;
         double z;
         bool reachable;
+        int motionStyle;
     };
 
     void updateTransforms();
@@ -59,11 +66,18 @@ private:
     void drawPanelPoints(QPainter &painter, const QRectF &panel,
         QPointF (CArmView::*positionOf)(const DrawnPoint &) const) const;
     void drawPoint(QPainter &painter, const QPointF &at, bool reachable) const;
+    // The moves between the points in playback order: MOVL solid, MOVJ and JUMP dashed, JUMP
+    // lifted by the jump height in the side view; each panel clipped to itself.
+    void drawPath(QPainter &painter) const;
     void drawArm(QPainter &painter) const;
+    // A ring of the radius around the point of row in both views, each clipped to its panel.
+    void ringPoint(QPainter &painter, int row, double radius) const;
 
     JointAngles joints = ArmKinematics::home();
     QVector<DrawnPoint> points;
     QSet<int> highlightedRows;
+    int runningRow = -1;
+    double jumpHeight = 20;
 
     // The reach in the arm's plane, mm; derived once from the kinematic model.
     QVector<QPointF> reachOutline;

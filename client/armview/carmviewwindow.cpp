@@ -3,6 +3,8 @@
 #include "armview/carmviewwindow.h"
 
 #include "armview/carmview.h"
+#include "options/coptions.h"
+#include "playback/cplaybacktablemodel.h"
 #include "playback/cplaybacktableview.h"
 
 #include <QEvent>
@@ -52,9 +54,13 @@ CArmViewWindow::CArmViewWindow(CPlaybackTableView *tableView, QWidget *parent)
     }
     connect(tableView->selectionModel(), SIGNAL(selectionChanged(QItemSelection, QItemSelection)),
         selectionTimer, SLOT(start()));
+    // The running row's mark is a header change of the model.
+    connect(model, SIGNAL(headerDataChanged(Qt::Orientation, int, int)), this,
+        SLOT(onRunningRowChanged()));
 
     onPointsChanged();
     onSelectionChanged();
+    onRunningRowChanged();
 }
 
 bool CArmViewWindow::event(QEvent *event)
@@ -77,6 +83,7 @@ void CArmViewWindow::onPointsChanged()
 {
     PlaybackPoints points;
     tableView->getPoints(points);
+    view->setJumpHeight(COptions::instance()->playbackParams().jumpHeight);
     view->setPoints(points);
 }
 
@@ -86,4 +93,9 @@ void CArmViewWindow::onSelectionChanged()
     for (const QModelIndex &index : tableView->selectionModel()->selectedRows())
         rows.insert(index.row());
     view->setHighlightedRows(rows);
+}
+
+void CArmViewWindow::onRunningRowChanged()
+{
+    view->setRunningRow(qobject_cast<CPlaybackTableModel *>(tableView->model())->runningRow());
 }

@@ -23,6 +23,7 @@ protected:
 private slots:
     void onPointsChanged();
     void onSelectionChanged();
+    void onRunningRowChanged();
 
 private:
     CPlaybackTableView *tableView = nullptr;

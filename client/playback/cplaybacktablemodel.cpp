@@ -218,6 +218,8 @@ void CPlaybackTableModel::insertRowList(const StoredRows &stored)
 
 QVariant CPlaybackTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (orientation == Qt::Vertical && role == Qt::BackgroundRole && section == markedRunningRow)
+        return runningRowTint();
     if (orientation == Qt::Vertical && role == Qt::BackgroundRole && isRowOutOfReach(section))
         return outOfReachTint();
     return QStandardItemModel::headerData(section, orientation, role);
@@ -264,6 +266,27 @@ QList<int> CPlaybackTableModel::outOfReachRows(int limit) const
 QColor CPlaybackTableModel::outOfReachTint()
 {
     return QColor(0xF4, 0xB4, 0xB4);
+}
+
+void CPlaybackTableModel::setRunningRow(int row)
+{
+    const int previous = markedRunningRow;
+    markedRunningRow = row >= 0 && row < rowCount() ? row : -1;
+    if (markedRunningRow == previous)
+        return;
+    for (int changed : { previous, markedRunningRow })
+        if (changed >= 0 && changed < rowCount())
+            emit headerDataChanged(Qt::Vertical, changed, changed);
+}
+
+int CPlaybackTableModel::runningRow() const
+{
+    return markedRunningRow;
+}
+
+QColor CPlaybackTableModel::runningRowTint()
+{
+    return QColor(0xA8, 0xE0, 0xA0);
 }
 
 void CPlaybackTableModel::onDataChanged(

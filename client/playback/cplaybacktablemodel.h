@@ -79,6 +79,11 @@ public:
     QList<int> outOfReachRows(int limit) const;
     static QColor outOfReachTint();
 
+    // The row whose point the arm executes, -1 for none; shown as a tinted row header.
+    void setRunningRow(int row);
+    int runningRow() const;
+    static QColor runningRowTint();
+
 private slots:
     void forgetShownPoints();
 
@@ -113,4 +118,5 @@ private:
     mutable bool shownPointsKnown = false;
     int outOfReachCount = 0;
     bool rowsMarkedByFill = false;
+    int markedRunningRow = -1;
 };

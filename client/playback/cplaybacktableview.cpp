@@ -374,28 +374,27 @@ void CPlaybackTableView::onCustomContextMenuRequested(const QPoint &)
 
 void CPlaybackTableView::onRunToRowActTriggered()
 {
-    if (isMultipleSelection()) {
-        showMultipleSelectionMessage();
-        return;
-    }
-    const QModelIndexList cells = selectedIndexes();
-    if (cells.isEmpty())
+    const int row = singleSelectedRow();
+    if (row < 0)
         return;
     // Zero-filled, so that an unknown motion style text goes out as JUMP, never as stray memory.
     PlaybackPoint point {};
-    rowPoint(cells.first().row(), point);
+    rowPoint(row, point);
     SetPlaybackBufferCmd(&point);
+}
+
+void CPlaybackTableView::onPlayFromRowActTriggered()
+{
+    const int row = singleSelectedRow();
+    if (row >= 0)
+        emit playFromRowActTriggered(row);
 }
 
 void CPlaybackTableView::onDeleteActTriggered()
 {
-    if (isMultipleSelection()) {
-        showMultipleSelectionMessage();
-        return;
-    }
-    const QModelIndexList cells = selectedIndexes();
-    if (!cells.isEmpty())
-        pushEdit(tr("Delete %n row(s)", nullptr, 1), { cells.first().row() }, {});
+    const int row = singleSelectedRow();
+    if (row >= 0)
+        pushEdit(tr("Delete %n row(s)", nullptr, 1), { row }, {});
 }
 
 void CPlaybackTableView::onDeleteAllActTriggered()
@@ -448,6 +447,12 @@ void CPlaybackTableView::createContextMenu()
     contextMenu->addAction(tr("Move down"), this, SLOT(onRowMoveDownActivated()));
     contextMenu->addSeparator();
     contextMenu->addAction(tr("Run to this row"), this, SLOT(onRunToRowActTriggered()));
+    stepAct = contextMenu->addAction(tr("Step"), this, SIGNAL(stepActTriggered()));
+    stepAct->setShortcut(QKeySequence(Qt::Key_F10));
+    // On the table too, so that the key works while the menu is closed.
+    addAction(stepAct);
+    playFromRowAct
+        = contextMenu->addAction(tr("Play from this row"), this, SLOT(onPlayFromRowActTriggered()));
     contextMenu->addAction(tr("Delete current row"), this, SLOT(onDeleteActTriggered()));
     contextMenu->addAction(tr("Delete all"), this, SLOT(onDeleteAllActTriggered()));
     contextMenu->addSeparator();
@@ -456,6 +461,26 @@ void CPlaybackTableView::createContextMenu()
         = { edits->createUndoAction(this, tr("Undo")), edits->createRedoAction(this, tr("Redo")) };
     contextMenu->addActions(undoActs);
     undoMenu->addActions(undoActs);
+}
+
+QAction *CPlaybackTableView::stepAction() const
+{
+    return stepAct;
+}
+
+QAction *CPlaybackTableView::playFromRowAction() const
+{
+    return playFromRowAct;
+}
+
+int CPlaybackTableView::singleSelectedRow()
+{
+    if (isMultipleSelection()) {
+        showMultipleSelectionMessage();
+        return -1;
+    }
+    const QModelIndexList cells = selectedIndexes();
+    return cells.isEmpty() ? -1 : cells.first().row();
 }
 
 QList<int> CPlaybackTableView::selectedRowNumbers() const

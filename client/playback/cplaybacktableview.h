@@ -34,9 +34,15 @@ public:
     QUndoStack *undoStack() const;
     // Appends every row; a row with an unknown motion style text repeats the previous row's.
     void getPoints(PlaybackPoints &points) const;
+    // Feeds the point after the running row to the arm; F10 anywhere in the window.
+    QAction *stepAction() const;
+    // Plays the table from the selected row on.
+    QAction *playFromRowAction() const;
 
 signals:
     void insertActTriggered(int insertMode);
+    void stepActTriggered();
+    void playFromRowActTriggered(int row);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -59,6 +65,7 @@ private slots:
     void onSectionsMoved(int logicalIndex, int oldVisualIndex, int newVisualIndex);
     void onCustomContextMenuRequested(const QPoint &pos);
     void onRunToRowActTriggered();
+    void onPlayFromRowActTriggered();
     void onDeleteActTriggered();
     void onDeleteAllActTriggered();
 
@@ -68,6 +75,8 @@ private:
     QList<int> selectedRowNumbers() const;
     bool isMultipleSelection() const;
     void showMultipleSelectionMessage();
+    // The selected row; -1 when none is, or, after saying so, when several are.
+    int singleSelectedRow();
     void removeSelectedRows(const QString &stepName, const QList<int> &ascendingRows);
     // Where row lies once the rows are removed, or where the current cell of a removed row goes;
     // -1 when no row is left for it.
@@ -88,6 +97,8 @@ private:
     // still be brought back.
     QMenu *undoMenu = nullptr;
     QSignalMapper *insertActMapper = nullptr;
+    QAction *stepAct = nullptr;
+    QAction *playFromRowAct = nullptr;
     QUndoStack *edits = nullptr;
     QPersistentModelIndex editedIndex;
 };

@@ -2,14 +2,17 @@
 #include "app/mainwindow.h"
 
 #include "ArvexDll.h"
+#include "armkinematics.h"
 #include "options/coptions.h"
 #include "playback/cplaybacktableview.h"
+#include "playback/crunningrowtracker.h"
 #include "playback/playbackpoint.h"
 #include "widgets/ccombobox.h"
 #include "widgets/panelstyles.h"
 #include "widgets/slidervalue.h"
 
 #include <QAbstractItemModel>
+#include <QAction>
 #include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -186,11 +189,16 @@ void MainWindow::createPlaybackPanel(QWidget *panel)
         = createRatioControls(panel, QStringLiteral("accelerationRatio"), 342, 312,
             stored.accelerationRatio, playbackRatioTimer);
 
+    runningRowTracker = new CRunningRowTracker(tableView);
+
     playbackLockedWidgets
         = { motionStyle, pauseTime, tableView, saveBtn, importBtn, exportBtn, loop };
     playbackLockedWidgets << velocityControls << accelerationControls;
 
     connect(tableView, SIGNAL(insertActTriggered(int)), this, SLOT(onInsertActTriggered(int)));
+    connect(tableView, SIGNAL(stepActTriggered()), this, SLOT(onStepActTriggered()));
+    connect(tableView, SIGNAL(playFromRowActTriggered(int)), this,
+        SLOT(onPlayFromRowActTriggered(int)));
     connect(tableView->model(), SIGNAL(rowsInserted(QModelIndex, int, int)), this,
         SLOT(onPlaybackStartBtnVerify()));
     connect(tableView->model(), SIGNAL(rowsRemoved(QModelIndex, int, int)), this,
@@ -201,6 +209,7 @@ void MainWindow::createPlaybackPanel(QWidget *panel)
     connect(saveBtn, SIGNAL(clicked()), this, SLOT(insertPlaybackRow()));
     connect(importBtn, SIGNAL(clicked()), this, SLOT(onImportBtnClicked()));
     connect(exportBtn, SIGNAL(clicked()), this, SLOT(onExportBtnClicked()));
+    updatePlaybackActions();
 }
 
 CPlaybackTableView *MainWindow::playbackTableView() const
@@ -253,6 +262,15 @@ void MainWindow::onPlaybackStartBtnVerify()
     const bool hasRows = playbackTableView()->model()->rowCount() > 0;
     playbackPanel->findChild<QPushButton *>(QStringLiteral("startBtn"))
         ->setEnabled(loopCount != 0 && hasRows);
+    updatePlaybackActions();
+}
+
+void MainWindow::updatePlaybackActions()
+{
+    const auto *startBtn = playbackPanel->findChild<QPushButton *>(QStringLiteral("startBtn"));
+    const bool startable = startBtn->isEnabled() && startBtn->text() == tr("Start");
+    playbackTableView()->stepAction()->setEnabled(startable);
+    playbackTableView()->playFromRowAction()->setEnabled(startable);
 }
 
 void MainWindow::onStartBtnClicked()
@@ -293,9 +311,37 @@ void MainWindow::setPlaybackRunning(bool running)
     playbackPanel->findChild<QPushButton *>(QStringLiteral("startBtn"))
         ->setText(running ? tr("Pause") : tr("Start"));
     playbackPanel->findChild<QPushButton *>(QStringLiteral("stopBtn"))->setEnabled(running);
+    updatePlaybackActions();
+}
+
+void MainWindow::onStepActTriggered()
+{
+    CPlaybackTableView *tableView = playbackTableView();
+    const int row = (runningRowTracker->lastFedRow() + 1) % tableView->model()->rowCount();
+    PlaybackPoint point {};
+    tableView->rowPoint(row, point);
+    // Only a point out of reach is questioned, so that stepping through the others asks nothing.
+    if (!ArmKinematics::inverse({ point.x, point.y, point.z, point.rHead })
+        && !confirmReachablePoints())
+        return;
+    playbackState = 0;
+    feedPlayback(row, true);
+}
+
+void MainWindow::onPlayFromRowActTriggered(int row)
+{
+    if (!confirmReachablePoints())
+        return;
+    playbackState = 0;
+    feedPlayback(row, false);
 }
 
 void MainWindow::onSendPlaybackTimer()
+{
+    feedPlayback(0, false);
+}
+
+void MainWindow::feedPlayback(int firstRow, bool onePoint)
 {
     setPlaybackRunning(true);
 
@@ -304,17 +350,20 @@ void MainWindow::onSendPlaybackTimer()
     CPlaybackTableView *tableView = playbackTableView();
     const int rowCount = tableView->model()->rowCount();
     auto *currentLoop = playbackPanel->findChild<QLabel *>(QStringLiteral("currentLoop"));
-    currentLoop->setText(QStringLiteral("0"));
+    // A step is no run of the table: it neither counts loops nor clears the mark before it.
+    if (!onePoint)
+        currentLoop->setText(QStringLiteral("0"));
     PlaybackPoints points;
     tableView->getPoints(points);
+    runningRowTracker->startFeeding(points, !onePoint);
 
-    int index = 0;
+    int index = firstRow;
     uint loopsDone = 0;
     // Waits stay short so that Pause, Resume and Stop take effect at once.
     const auto waitABit = [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 10); };
     // Start is only enabled with rows and a non-zero loop count; the guard keeps a run that was
     // started any other way from looping on nothing.
-    while (rowCount > 0 && loopsDone != loopCount) {
+    while (index < rowCount && loopsDone != loopCount) {
         if (playbackState == 2)
             break;
         if (playbackState == 1) {
@@ -326,6 +375,9 @@ void MainWindow::onSendPlaybackTimer()
             waitABit();
             continue;
         }
+        runningRowTracker->pointAccepted(index);
+        if (onePoint)
+            break;
         if (++index == rowCount) {
             ++loopsDone;
             index = 0;

@@ -305,6 +305,14 @@
         <translation>运行到此行</translation>
     </message>
     <message>
+        <source>Step</source>
+        <translation>单步</translation>
+    </message>
+    <message>
+        <source>Play from this row</source>
+        <translation>从此行开始播放</translation>
+    </message>
+    <message>
         <source>Delete current row</source>
         <translation>删除当前行</translation>
     </message>

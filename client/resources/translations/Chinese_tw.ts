@@ -305,6 +305,14 @@
         <translation>執行到此列</translation>
     </message>
     <message>
+        <source>Step</source>
+        <translation>單步</translation>
+    </message>
+    <message>
+        <source>Play from this row</source>
+        <translation>從此列開始播放</translation>
+    </message>
+    <message>
         <source>Delete current row</source>
         <translation>刪除目前列</translation>
     </message>

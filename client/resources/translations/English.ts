@@ -305,6 +305,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play from this row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Delete current row</source>
         <translation type="unfinished"></translation>
     </message>
