@@ -11,7 +11,10 @@ case " $* " in
 esac
 "$root/tools/install-deps.sh"
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug "$@"
+# A compiler cache, where one is installed, makes the second build of the same sources cheap.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug "${launcher[@]}" "$@"
 cmake --build "$build" -j"$(nproc)"
 cd "$build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
