@@ -7,7 +7,7 @@
 #include "playback/cgrippertabledelegate.h"
 #include "playback/cisgrabtabledelegate.h"
 #include "playback/cmotionstyletabledelegate.h"
-#include "playback/coutofreachheadertint.h"
+#include "playback/crowheadertint.h"
 #include "playback/cpausetimetabledelegate.h"
 #include "playback/cplaybackmanager.h"
 #include "playback/cplaybacktableeditcommand.h"
@@ -79,7 +79,7 @@ CPlaybackTableView::CPlaybackTableView(QWidget *parent)
     for (QHeaderView *header : { horizontalHeader(), verticalHeader() })
         header->setStyleSheet(headerStyle);
     horizontalHeader()->hide();
-    new COutOfReachHeaderTint(verticalHeader());
+    new CRowHeaderTint(verticalHeader());
     verticalHeader()->setFixedWidth(30);
     verticalHeader()->setSectionsMovable(true);
     setGridStyle(Qt::SolidLine);

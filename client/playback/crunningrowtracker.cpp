@@ -2,11 +2,9 @@
 // controller accepted and the poses it reports, and marks that row in the table.
 #include "playback/crunningrowtracker.h"
 
-#include "playback/coutofreachheadertint.h"
 #include "playback/cplaybacktablemodel.h"
 #include "playback/cplaybacktableview.h"
 
-#include <QHeaderView>
 
 #include <algorithm>
 #include <cmath>
@@ -32,8 +30,6 @@ CRunningRowTracker::CRunningRowTracker(CPlaybackTableView *tableView)
     , tableView(tableView)
     , model(qobject_cast<CPlaybackTableModel *>(tableView->model()))
 {
-    if (!tableView->verticalHeader()->findChild<COutOfReachHeaderTint *>())
-        new COutOfReachHeaderTint(tableView->verticalHeader());
     // Any edit renumbers or changes the rows that the queue and the mark refer to.
     for (const char *change :
         { SIGNAL(rowsInserted(QModelIndex, int, int)), SIGNAL(rowsRemoved(QModelIndex, int, int)),

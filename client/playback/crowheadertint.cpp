@@ -1,5 +1,5 @@
-// COutOfReachHeaderTint: tints the row headers of rows the model marks as out of the arm's reach.
-#include "playback/coutofreachheadertint.h"
+// CRowHeaderTint: tints the row headers the model gives a background (out of reach, running).
+#include "playback/crowheadertint.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -8,14 +8,14 @@
 
 #include <algorithm>
 
-COutOfReachHeaderTint::COutOfReachHeaderTint(QHeaderView *header)
+CRowHeaderTint::CRowHeaderTint(QHeaderView *header)
     : QObject(header)
     , header(header)
 {
     header->viewport()->installEventFilter(this);
 }
 
-bool COutOfReachHeaderTint::eventFilter(QObject *watched, QEvent *event)
+bool CRowHeaderTint::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::Paint || watched != header->viewport() || !header->model()
         || headerPainting)

@@ -1,16 +1,16 @@
-// COutOfReachHeaderTint: tints the row headers of rows the model marks as out of the arm's reach.
+// CRowHeaderTint: tints the row headers the model gives a background (out of reach, running).
 #pragma once
 
 #include <QObject>
 
 class QHeaderView;
 
-class COutOfReachHeaderTint : public QObject
+class CRowHeaderTint : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit COutOfReachHeaderTint(QHeaderView *header);
+    explicit CRowHeaderTint(QHeaderView *header);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
