@@ -343,8 +343,6 @@ void MainWindow::onSendPlaybackTimer()
 
 void MainWindow::feedPlayback(int firstRow, bool onePoint)
 {
-    setPlaybackRunning(true);
-
     const uint loopCount
         = playbackPanel->findChild<QLineEdit *>(QStringLiteral("loop"))->text().toUInt(nullptr, 10);
     CPlaybackTableView *tableView = playbackTableView();
@@ -359,8 +357,18 @@ void MainWindow::feedPlayback(int firstRow, bool onePoint)
 
     int index = firstRow;
     uint loopsDone = 0;
+    // The controls lock at the run's first wait: nothing can reach them before the event loop
+    // runs, and a run the controller takes whole ends inside the click, where locking and
+    // unlocking every control would cost many times the run itself.
+    bool locked = false;
     // Waits stay short so that Pause, Resume and Stop take effect at once.
-    const auto waitABit = [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 10); };
+    const auto waitABit = [this, &locked] {
+        if (!locked) {
+            setPlaybackRunning(true);
+            locked = true;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    };
     // Start is only enabled with rows and a non-zero loop count; the guard keeps a run that was
     // started any other way from looping on nothing.
     while (index < rowCount && loopsDone != loopCount) {
@@ -386,5 +394,6 @@ void MainWindow::feedPlayback(int firstRow, bool onePoint)
         }
     }
 
-    setPlaybackRunning(false);
+    if (locked)
+        setPlaybackRunning(false);
 }
