@@ -93,21 +93,28 @@ void tst_ClientLocale::questionBoxButtonsInChinese()
 
 void tst_ClientLocale::chineseRendersInOneFamily_data()
 {
+    QTest::addColumn<int>("language");
     QTest::addColumn<QString>("family");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("families");
+    const QString latin = QStringLiteral("Liberation Sans");
     const QString chinese = QStringLiteral("Noto Sans CJK SC");
-    QTest::newRow("menu font") << QString::fromUtf8("微软雅黑")
-                               << QString::fromUtf8("连接控制器 Connect")
+    const QString yaHei = QString::fromUtf8("微软雅黑");
+    QTest::newRow("menu font") << 1 << yaHei << QString::fromUtf8("连接控制器 Connect")
                                << QStringList { chinese };
+    QTest::newRow("menu font, Traditional")
+        << 2 << yaHei << QString::fromUtf8("連接控制器") << QStringList { chinese };
+    // An English window opens no Chinese font file for its Latin texts.
+    QTest::newRow("menu font, English") << 0 << yaHei << "Connect" << QStringList { latin };
     QTest::newRow("Arial, Chinese")
-        << "Arial" << QString::fromUtf8("回放速度比例") << QStringList { chinese };
-    QTest::newRow("Arial, mixed") << "Arial" << QString::fromUtf8("X+ 关节1+")
-                                  << QStringList { "Liberation Sans", chinese };
+        << 1 << "Arial" << QString::fromUtf8("回放速度比例") << QStringList { chinese };
+    QTest::newRow("Arial, mixed") << 1 << "Arial" << QString::fromUtf8("X+ 关节1+")
+                                  << QStringList { latin, chinese };
 }
 
 void tst_ClientLocale::chineseRendersInOneFamily()
 {
+    QFETCH(int, language);
     QFETCH(QString, family);
     QFETCH(QString, text);
     QFETCH(QStringList, families);
@@ -118,7 +125,7 @@ void tst_ClientLocale::chineseRendersInOneFamily()
     if (installed.contains(family))
         QSKIP(qPrintable(family + " is installed here; nothing is substituted"));
 
-    ClientLocale::substituteMissingFonts();
+    ClientLocale::substituteMissingFonts(language);
     QFont font(family);
     font.setPixelSize(16);
     QTextLayout layout(text, font);

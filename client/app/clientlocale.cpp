@@ -38,15 +38,23 @@ bool loadQtTranslation(QTranslator *translator, int language)
         || translator->load(name, QLibraryInfo::location(QLibraryInfo::TranslationsPath));
 }
 
-void substituteMissingFonts()
+void substituteMissingFonts(int language)
 {
     // A substitute is only tried where its family is not installed, so nothing needs to look at
     // the installed fonts: building Qt's font database costs more than the first frame's drawing.
+    const QString latin = QStringLiteral("Liberation Sans");
     const QString chinese = QStringLiteral("Noto Sans CJK SC");
-    // Arial has no Chinese letters; they come from the Chinese family rather than a fallback.
-    QFont::insertSubstitutions(QStringLiteral("微软雅黑"), { chinese });
+    // In Chinese, "微软雅黑" renders whole texts, Latin letters included, in the Chinese family,
+    // as the installed family does. An English window shows Latin letters only, which the Latin
+    // family draws without opening the far larger Chinese font file.
+    const bool inChinese = language == 1 || language == 2;
+    const QString yaHei = QStringLiteral("微软雅黑");
+    // Substitutions add to those before; the list must be this language's alone.
+    QFont::removeSubstitutions(yaHei);
     QFont::insertSubstitutions(
-        QStringLiteral("Arial"), { QStringLiteral("Liberation Sans"), chinese });
+        yaHei, inChinese ? QStringList { chinese } : QStringList { latin, chinese });
+    // Arial has no Chinese letters; they come from the Chinese family rather than a fallback.
+    QFont::insertSubstitutions(QStringLiteral("Arial"), { latin, chinese });
 }
 
 } // namespace ClientLocale

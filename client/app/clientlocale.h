@@ -18,7 +18,8 @@ QString translationFile(int language);
 bool loadQtTranslation(QTranslator *translator, int language);
 
 // Maps the font families the panels name ("微软雅黑", Arial) to installed equivalents where they
-// are missing, so that Chinese texts render in one family and Qt does not search fallbacks.
-void substituteMissingFonts();
+// are missing, for a language index as above: Chinese texts render in one family, and Qt neither
+// searches fallbacks nor, in English, opens a Chinese font file.
+void substituteMissingFonts(int language);
 
 } // namespace ClientLocale

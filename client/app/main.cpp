@@ -25,7 +25,7 @@ int main(int argc, char *argv[])
     QTranslator qtTranslator;
     if (ClientLocale::loadQtTranslation(&qtTranslator, language))
         app.installTranslator(&qtTranslator);
-    ClientLocale::substituteMissingFonts();
+    ClientLocale::substituteMissingFonts(language);
 
     int result = 0;
     {
