@@ -7,11 +7,11 @@
 #include "playback/cgrippertabledelegate.h"
 #include "playback/cisgrabtabledelegate.h"
 #include "playback/cmotionstyletabledelegate.h"
-#include "playback/crowheadertint.h"
 #include "playback/cpausetimetabledelegate.h"
 #include "playback/cplaybackmanager.h"
 #include "playback/cplaybacktableeditcommand.h"
 #include "playback/crheadtabledelegate.h"
+#include "playback/crowheadertint.h"
 #include "widgets/cbusyscope.h"
 
 #include <QApplication>
@@ -380,7 +380,8 @@ void CPlaybackTableView::onRunToRowActTriggered()
     // Zero-filled, so that an unknown motion style text goes out as JUMP, never as stray memory.
     PlaybackPoint point {};
     rowPoint(row, point);
-    SetPlaybackBufferCmd(&point);
+    if (SetPlaybackBufferCmd(&point) == 0)
+        emit rowPointSent(row);
 }
 
 void CPlaybackTableView::onPlayFromRowActTriggered()

@@ -43,6 +43,8 @@ signals:
     void insertActTriggered(int insertMode);
     void stepActTriggered();
     void playFromRowActTriggered(int row);
+    // "Run to this row" had the controller accept the point of row.
+    void rowPointSent(int row);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;

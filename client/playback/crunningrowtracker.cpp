@@ -5,7 +5,6 @@
 #include "playback/cplaybacktablemodel.h"
 #include "playback/cplaybacktableview.h"
 
-
 #include <algorithm>
 #include <cmath>
 
@@ -38,6 +37,7 @@ CRunningRowTracker::CRunningRowTracker(CPlaybackTableView *tableView)
         connect(model, change, this, SLOT(onTableChanged()));
     connect(model, SIGNAL(dataChanged(QModelIndex, QModelIndex, QVector<int>)), this,
         SLOT(onDataChanged(QModelIndex, QModelIndex, QVector<int>)));
+    connect(tableView, SIGNAL(rowPointSent(int)), this, SLOT(onRowPointSent(int)));
 }
 
 void CRunningRowTracker::startFeeding(const PlaybackPoints &tablePoints, bool clearMark)
@@ -90,6 +90,15 @@ void CRunningRowTracker::forgetQueued()
 {
     queuedRows.clear();
     firstQueued = 0;
+}
+
+void CRunningRowTracker::onRowPointSent(int row)
+{
+    // Sent as a step is, so that the mark follows the arm there and a step goes on from that row.
+    PlaybackPoints tablePoints;
+    tableView->getPoints(tablePoints);
+    startFeeding(tablePoints, false);
+    pointAccepted(row);
 }
 
 void CRunningRowTracker::onTableChanged()

@@ -40,6 +40,7 @@ public:
     void forgetQueued();
 
 private slots:
+    void onRowPointSent(int row);
     void onTableChanged();
     void onDataChanged(
         const QModelIndex &topLeft, const QModelIndex &bottomRight, const QVector<int> &roles);
