@@ -22,8 +22,8 @@ private slots:
     void qtTranslationPerLanguage();
     void programFolderComesFirst();
     void questionBoxButtonsInChinese();
-    void chineseRendersInOneFamily_data();
-    void chineseRendersInOneFamily();
+    void textsRenderInMappedFamilies_data();
+    void textsRenderInMappedFamilies();
 
 private:
     QString programLanguageFolder() const
@@ -91,7 +91,7 @@ void tst_ClientLocale::questionBoxButtonsInChinese()
     QCOMPARE(no, QString::fromUtf8("否(&N)"));
 }
 
-void tst_ClientLocale::chineseRendersInOneFamily_data()
+void tst_ClientLocale::textsRenderInMappedFamilies_data()
 {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("family");
@@ -112,7 +112,7 @@ void tst_ClientLocale::chineseRendersInOneFamily_data()
                                   << QStringList { latin, chinese };
 }
 
-void tst_ClientLocale::chineseRendersInOneFamily()
+void tst_ClientLocale::textsRenderInMappedFamilies()
 {
     QFETCH(int, language);
     QFETCH(QString, family);
