@@ -18,8 +18,8 @@ QString translationFile(int language);
 bool loadQtTranslation(QTranslator *translator, int language);
 
 // Maps the font families the panels name ("微软雅黑", Arial) to installed equivalents where they
-// are missing, for a language index as above: Chinese texts render in one family, and Qt neither
-// searches fallbacks nor, in English, opens a Chinese font file.
+// are missing, for a language index as above: Chinese texts render in one family, and an English
+// window opens no Chinese font file for its Latin texts.
 void substituteMissingFonts(int language);
 
 } // namespace ClientLocale
