@@ -103,7 +103,7 @@ void tst_ClientLocale::textsRenderInMappedFamilies_data()
     QTest::newRow("menu font") << 1 << yaHei << QString::fromUtf8("连接控制器 Connect")
                                << QStringList { chinese };
     QTest::newRow("menu font, Traditional")
-        << 2 << yaHei << QString::fromUtf8("連接控制器") << QStringList { chinese };
+        << 2 << yaHei << QString::fromUtf8("連接控制器 Connect") << QStringList { chinese };
     // An English window opens no Chinese font file for its Latin texts.
     QTest::newRow("menu font, English") << 0 << yaHei << "Connect" << QStringList { latin };
     QTest::newRow("Arial, Chinese")
