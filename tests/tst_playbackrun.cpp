@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTimer>
@@ -45,6 +46,10 @@ private slots:
     void undoLockedDuringRun();
     void markFollowsTheArm();
     void stepWalksAndWraps();
+    void markVisitsEveryRowInOrder_data();
+    void markVisitsEveryRowInOrder();
+    void stepOnePressOneRow();
+    void stepToARowTheArmSkips();
     void playFromRow_data();
     void playFromRow();
 
@@ -70,6 +75,13 @@ private:
     void recordThreeRows();
     // Right-clicks the row and chooses the item of the table's menu.
     void chooseFromTableMenu(int row, const QString &item);
+    // Six JUMP, MOVL and MOVJ rows without pauses, three of them on one vertical line, so
+    // that lifts and descents pass through other rows' points; the arm plays them unhurried.
+    void loadSixRowTable();
+    // The rows marked from now on, each when the mark moves to it.
+    void recordMarks(QList<int> &marks, QTimer &sampler);
+    void pressStep();
+    QString playbackStatus() const { return child<QLabel>(panel(), "playbackStatus")->text(); }
     // Each accepted point is the point of the row, in order.
     void compareAccepted(const QList<int> &rows, const PlaybackPoints &table) const;
 
@@ -195,6 +207,49 @@ void tst_PlaybackRun::chooseFromTableMenu(int row, const QString &item)
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, pos, table()->viewport()->mapToGlobal(pos));
     QApplication::sendEvent(table()->viewport(), &event);
+}
+
+void tst_PlaybackRun::loadSixRowTable()
+{
+    const auto row = [](int style, float x, float y, float z) {
+        PlaybackPoint point {};
+        point.motionStyle = uint8_t(style);
+        point.x = x;
+        point.y = y;
+        point.z = z;
+        return point;
+    };
+    table()->setPoints({ row(JUMP, 200, 60, 20), row(JUMP, 200, 60, 50), row(MOVL, 250, 60, 40),
+        row(MOVL, 250, -40, 40), row(MOVJ, 180, -40, 30), row(JUMP, 200, 60, 35) });
+    arvexsim::setTimeScale(1e-9);
+    armClock.start();
+}
+
+void tst_PlaybackRun::recordMarks(QList<int> &marks, QTimer &sampler)
+{
+    PlaybackPoints points;
+    table()->getPoints(points);
+    connect(&sampler, &QTimer::timeout, this, [this, &marks, points] {
+        const int row = markedRow();
+        if (row < 0 || (!marks.isEmpty() && marks.last() == row))
+            return;
+        // Never ahead of the arm: a row marked too early is recorded negative.
+        const Pose arm = arvexsim::currentPose();
+        const PlaybackPoint &point = points.at(row);
+        const bool onOrJustPast
+            = std::hypot(std::hypot(arm.x - point.x, arm.y - point.y), arm.z - point.z) < 8;
+        marks << (onOrJustPast ? row : -1 - row);
+    });
+    sampler.start(0);
+}
+
+void tst_PlaybackRun::pressStep()
+{
+    // Without a window manager nothing gives the window the keyboard back after a box closed.
+    if (!QApplication::focusWidget())
+        window->activateWindow();
+    QTRY_VERIFY(QApplication::focusWidget());
+    pressKeys(QApplication::focusWidget(), QKeySequence(Qt::Key_F10));
 }
 
 void tst_PlaybackRun::compareAccepted(const QList<int> &rows, const PlaybackPoints &points) const
@@ -675,6 +730,101 @@ void tst_PlaybackRun::stepWalksAndWraps()
     pressKeys(QApplication::focusWidget(), QKeySequence(Qt::Key_F10));
     QTest::qWait(100);
     QCOMPARE(int(offeredPoints(true).size()), 6);
+}
+
+void tst_PlaybackRun::markVisitsEveryRowInOrder_data()
+{
+    QTest::addColumn<int>("fromRow"); // -1 for Start
+    QTest::addColumn<QList<int>>("marks");
+
+    QTest::newRow("Start, two loops") << -1 << QList<int> { 0, 1, 2, 3, 4, 5, 0, 1, 2, 3, 4, 5 };
+    QTest::newRow("Play from row 4") << 3 << QList<int> { 3, 4, 5, 0, 1, 2, 3, 4, 5 };
+}
+
+void tst_PlaybackRun::markVisitsEveryRowInOrder()
+{
+    QFETCH(int, fromRow);
+    QFETCH(QList<int>, marks);
+    loadSixRowTable();
+    child<QLineEdit>(panel(), "loop")->setText(QStringLiteral("2"));
+    QList<int> marked;
+    QTimer sampler;
+    recordMarks(marked, sampler);
+    if (fromRow < 0)
+        runWith(nullptr);
+    else
+        chooseFromTableMenu(fromRow, QStringLiteral("Play from this row"));
+    QTRY_COMPARE_WITH_TIMEOUT(marked.size(), marks.size(), 60000);
+    QCOMPARE(marked, marks);
+}
+
+// Presses quicker than the arm: each one either feeds the next row or finds Step disabled.
+void tst_PlaybackRun::stepOnePressOneRow()
+{
+    loadSixRowTable();
+    PlaybackPoints points;
+    table()->getPoints(points);
+    QList<int> marked;
+    QTimer sampler;
+    recordMarks(marked, sampler);
+    arvexsim::clearCalls();
+    int pressesThatCouldAct = 0;
+    for (int press = 0; press < 10; ++press) {
+        pressesThatCouldAct += table()->stepAction()->isEnabled() ? 1 : 0;
+        pressStep();
+        QTest::qWait(60);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(table()->stepAction()->isEnabled(), 10000);
+    QList<int> stepped;
+    for (int row = 0; row < pressesThatCouldAct; ++row)
+        stepped << row;
+    compareAccepted(stepped, points);
+    QCOMPARE(marked, stepped);
+
+    // Past the last row, Step starts again at the first and says so.
+    QCOMPARE(playbackStatus(), QString());
+    for (int row = pressesThatCouldAct; row <= 6; ++row) {
+        pressStep();
+        QTRY_VERIFY_WITH_TIMEOUT(table()->stepAction()->isEnabled(), 10000);
+    }
+    QCOMPARE(marked.last(), 0);
+    QCOMPARE(
+        playbackStatus(), QStringLiteral("Step went past the last row and starts again at row 1."));
+}
+
+// Started anyway, a row out of reach is dropped by the controller: the user is told, and the
+// next step goes on after it.
+void tst_PlaybackRun::stepToARowTheArmSkips()
+{
+    loadSixRowTable();
+    PlaybackPoints points;
+    table()->getPoints(points);
+    points[1].x = 900;
+    table()->setPoints(points);
+    arvexsim::clearCalls();
+    QList<int> marked;
+    QTimer sampler;
+    recordMarks(marked, sampler);
+
+    pressStep();
+    QTRY_VERIFY_WITH_TIMEOUT(table()->stepAction()->isEnabled(), 10000);
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            answer.stop();
+            QTest::keyClick(box, Qt::Key_S, Qt::AltModifier);
+        }
+    });
+    answer.start(20);
+    pressStep();
+    QTRY_COMPARE_WITH_TIMEOUT(playbackStatus(),
+        QStringLiteral("The arm did not go to row 2: the controller skipped its point."), 10000);
+    QVERIFY(table()->stepAction()->isEnabled());
+    pressStep();
+    QTRY_VERIFY_WITH_TIMEOUT(table()->stepAction()->isEnabled(), 10000);
+    compareAccepted({ 0, 1, 2 }, points);
+    QCOMPARE(marked, QList<int>({ 0, 2 }));
+    QCOMPARE(playbackStatus(), QString());
 }
 
 void tst_PlaybackRun::playFromRow_data()

@@ -73,6 +73,7 @@ private slots:
     void onAppStartup();
     void onAppAboutToQuit();
     void onArmViewActTriggered();
+    void onRunningRowNotReached(int row);
 
 private:
     void createActions();
@@ -88,6 +89,8 @@ private:
     void setPlaybackRunning(bool running);
     // Step and Play from this row are enabled exactly when Start is.
     void updatePlaybackActions();
+    // The line under the table that says what a step or run could not do; empty clears it.
+    void showPlaybackStatus(const QString &text);
     // The feeding loop: from firstRow to the end, then whole loops until the loop count is done;
     // with onePoint, only the point of firstRow.
     void feedPlayback(int firstRow, bool onePoint);

@@ -7,6 +7,7 @@
 #include "options/cconfigjogdialog.h"
 #include "options/cconfigplaybackdialog.h"
 #include "options/coptions.h"
+#include "playback/armpose.h"
 #include "playback/crunningrowtracker.h"
 #include "widgets/cshowbusyindicatordialog.h"
 #include "widgets/cshowresultdialog.h"
@@ -220,14 +221,7 @@ void MainWindow::onPeriodicTaskTimer()
 
 void MainWindow::onGetPoseTimer()
 {
-    // The library may write one float past the record.
-    struct
-    {
-        Pose pose;
-        float spare;
-    } buffer {};
-    GetPose(&buffer.pose);
-    const Pose &pose = buffer.pose;
+    const Pose pose = readArmPose();
 
     const auto setField = [this](const QString &name, const QString &text) {
         if (auto *field = playbackPanel->findChild<QLineEdit *>(name))

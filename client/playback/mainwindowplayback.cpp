@@ -189,7 +189,14 @@ void MainWindow::createPlaybackPanel(QWidget *panel)
         = createRatioControls(panel, QStringLiteral("accelerationRatio"), 342, 312,
             stored.accelerationRatio, playbackRatioTimer);
 
+    createLabel(panel, QString(), QRect(112, 366, 777, 22), Qt::AlignLeft | Qt::AlignVCenter,
+        QStringLiteral("QLabel{color:#174FA4; font:normal normal 14px \"Arial\";}"))
+        ->setObjectName(QStringLiteral("playbackStatus"));
+
     runningRowTracker = new CRunningRowTracker(tableView);
+    connect(runningRowTracker, SIGNAL(pointsSettled()), this, SLOT(onPlaybackStartBtnVerify()));
+    connect(tableView, SIGNAL(rowPointSent(int)), this, SLOT(onPlaybackStartBtnVerify()));
+    connect(runningRowTracker, SIGNAL(rowNotReached(int)), this, SLOT(onRunningRowNotReached(int)));
 
     playbackLockedWidgets
         = { motionStyle, pauseTime, tableView, saveBtn, importBtn, exportBtn, loop };
@@ -269,7 +276,8 @@ void MainWindow::updatePlaybackActions()
 {
     const auto *startBtn = playbackPanel->findChild<QPushButton *>(QStringLiteral("startBtn"));
     const bool startable = startBtn->isEnabled() && startBtn->text() == tr("Start");
-    playbackTableView()->stepAction()->setEnabled(startable);
+    // One press, one row: the next step waits until the arm has reached the row before.
+    playbackTableView()->stepAction()->setEnabled(startable && !runningRowTracker->pointsPending());
     playbackTableView()->playFromRowAction()->setEnabled(startable);
 }
 
@@ -317,7 +325,11 @@ void MainWindow::setPlaybackRunning(bool running)
 void MainWindow::onStepActTriggered()
 {
     CPlaybackTableView *tableView = playbackTableView();
-    const int row = (runningRowTracker->lastFedRow() + 1) % tableView->model()->rowCount();
+    const int rowCount = tableView->model()->rowCount();
+    const int row = (runningRowTracker->lastFedRow() + 1) % rowCount;
+    showPlaybackStatus(row == 0 && runningRowTracker->lastFedRow() == rowCount - 1
+            ? tr("Step went past the last row and starts again at row 1.")
+            : QString());
     PlaybackPoint point {};
     tableView->rowPoint(row, point);
     // Only a point out of reach is questioned, so that stepping through the others asks nothing.
@@ -326,6 +338,17 @@ void MainWindow::onStepActTriggered()
         return;
     playbackState = 0;
     feedPlayback(row, true);
+}
+
+void MainWindow::onRunningRowNotReached(int row)
+{
+    showPlaybackStatus(
+        tr("The arm did not go to row %1: the controller skipped its point.").arg(row + 1));
+}
+
+void MainWindow::showPlaybackStatus(const QString &text)
+{
+    playbackPanel->findChild<QLabel *>(QStringLiteral("playbackStatus"))->setText(text);
 }
 
 void MainWindow::onPlayFromRowActTriggered(int row)
@@ -349,8 +372,10 @@ void MainWindow::feedPlayback(int firstRow, bool onePoint)
     const int rowCount = tableView->model()->rowCount();
     auto *currentLoop = playbackPanel->findChild<QLabel *>(QStringLiteral("currentLoop"));
     // A step is no run of the table: it neither counts loops nor clears the mark before it.
-    if (!onePoint)
+    if (!onePoint) {
         currentLoop->setText(QStringLiteral("0"));
+        showPlaybackStatus(QString());
+    }
     PlaybackPoints points;
     tableView->getPoints(points);
     runningRowTracker->startFeeding(points, !onePoint);
@@ -396,4 +421,5 @@ void MainWindow::feedPlayback(int firstRow, bool onePoint)
 
     if (locked)
         setPlaybackRunning(false);
+    updatePlaybackActions();
 }

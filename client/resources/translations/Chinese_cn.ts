@@ -800,6 +800,14 @@ Start anyway?</source>
         <source>&amp;Cancel</source>
         <translation>取消(&amp;C)</translation>
     </message>
+    <message>
+        <source>Step went past the last row and starts again at row 1.</source>
+        <translation>单步已越过最后一行，从第 1 行重新开始。</translation>
+    </message>
+    <message>
+        <source>The arm did not go to row %1: the controller skipped its point.</source>
+        <translation>机械臂没有去第 %1 行：控制器跳过了该点。</translation>
+    </message>
 </context>
 <context>
     <name>UpdateKit::ProgressDialog</name>

@@ -800,6 +800,14 @@ Start anyway?</source>
         <source>&amp;Cancel</source>
         <translation>取消(&amp;C)</translation>
     </message>
+    <message>
+        <source>Step went past the last row and starts again at row 1.</source>
+        <translation>單步已越過最後一行，從第 1 行重新開始。</translation>
+    </message>
+    <message>
+        <source>The arm did not go to row %1: the controller skipped its point.</source>
+        <translation>機械臂沒有去第 %1 行：控制器跳過了該點。</translation>
+    </message>
 </context>
 <context>
     <name>UpdateKit::ProgressDialog</name>

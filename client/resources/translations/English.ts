@@ -796,6 +796,14 @@ Start anyway?</source>
         <source>&amp;Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Step went past the last row and starts again at row 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The arm did not go to row %1: the controller skipped its point.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UpdateKit::ProgressDialog</name>
