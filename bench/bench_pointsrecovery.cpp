@@ -54,7 +54,7 @@ void autosave(BenchFigures &figures, int rows, const QString &folder)
         qFatal("no write ended");
     figures.add(QStringLiteral("write on the worker, until told"), rows,
         double(writing.nsecsElapsed()) / 1e9, 0);
-    checkRows(recovery.recoveryFilePath(), rows);
+    checkRows(folder + QStringLiteral("/PlaybackPoints-autosave.xml"), rows);
     recovery.stop();
 }
 

@@ -2,7 +2,7 @@
 // and a points file of thousands of points through the program's own save code, and checks that
 // every kill leaves each file whole: the content of one save or the next, never a mix.
 #include "options/coptions.h"
-#include "options/saveleftovers.h"
+#include "saveleftovers.h"
 #include "playback/cdefaultpointsfile.h"
 #include "playback/cplaybackpointsxml.h"
 

@@ -619,7 +619,7 @@ void tst_PlaybackRun::undoLockedDuringRun()
     clickSave();
     jog("baseAngleAddBtn", 300);
     clickSave();
-    QCOMPARE(table()->undoStack()->undoText(), QStringLiteral("Insert row"));
+    QCOMPARE(table()->findChild<QUndoStack *>()->undoText(), QStringLiteral("Insert row"));
     PlaybackPoints recorded;
     table()->getPoints(recorded);
     arvexsim::setQueueCapacity(1);
@@ -655,7 +655,7 @@ void tst_PlaybackRun::undoLockedDuringRun()
     QVERIFY(tableLocked);
     QVERIFY(!menuOpened);
     QCOMPARE(rowsAfterKeys, 2);
-    QCOMPARE(table()->undoStack()->index(), 2);
+    QCOMPARE(table()->findChild<QUndoStack *>()->index(), 2);
     PlaybackPoints afterRun;
     table()->getPoints(afterRun);
     QVERIFY(
@@ -664,7 +664,7 @@ void tst_PlaybackRun::undoLockedDuringRun()
     // Idle again, the same keys work: two undos, a redo each way.
     pressUndoKeys();
     QCOMPARE(table()->model()->rowCount(), 2);
-    QCOMPARE(table()->undoStack()->index(), 2);
+    QCOMPARE(table()->findChild<QUndoStack *>()->index(), 2);
     QWidget *focus = QApplication::focusWidget();
     pressKeys(focus ? focus : window.get(), QKeySequence(QLatin1String("Ctrl+Z")));
     QCOMPARE(table()->model()->rowCount(), 1);

@@ -65,7 +65,7 @@ private:
     bool useTranslation(const QString &language);
     void createView();
     CPlaybackTableModel *model() const { return static_cast<CPlaybackTableModel *>(view->model()); }
-    QUndoStack *stack() const { return view->undoStack(); }
+    QUndoStack *stack() const { return view->findChild<QUndoStack *>(); }
     QStringList cellTexts() const;
     TableState state() const;
     QString shown(int row, int column) const

@@ -3,7 +3,7 @@
 
 #include "ArvexDll.h"
 #include "cfilelocations.h"
-#include "options/saveleftovers.h"
+#include "saveleftovers.h"
 
 #include <QFile>
 #include <QJsonDocument>

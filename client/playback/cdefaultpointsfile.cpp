@@ -1,9 +1,9 @@
 // CDefaultPointsFile: the points file loaded at the first connection of a run and saved at quit.
 #include "playback/cdefaultpointsfile.h"
 
-#include "options/saveleftovers.h"
 #include "playback/cplaybackmanager.h"
 #include "playback/cplaybackpointsxml.h"
+#include "saveleftovers.h"
 
 #include <QFile>
 

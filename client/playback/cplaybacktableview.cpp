@@ -11,7 +11,7 @@
 #include "playback/cplaybackmanager.h"
 #include "playback/cplaybacktableeditcommand.h"
 #include "playback/crheadtabledelegate.h"
-#include "playback/crowheadertint.h"
+#include "playback/crowheaderview.h"
 #include "widgets/cbusyscope.h"
 
 #include <QApplication>
@@ -69,6 +69,7 @@ CPlaybackTableView::CPlaybackTableView(QWidget *parent)
 {
     edits->setUndoLimit(UndoLimit);
     setModel(tableModel);
+    setVerticalHeader(new CRowHeaderView(this));
     resize(1100, 220);
 
     const QFont tableFont(QStringLiteral("微软雅黑"), 8);
@@ -79,7 +80,6 @@ CPlaybackTableView::CPlaybackTableView(QWidget *parent)
     for (QHeaderView *header : { horizontalHeader(), verticalHeader() })
         header->setStyleSheet(headerStyle);
     horizontalHeader()->hide();
-    new CRowHeaderTint(verticalHeader());
     verticalHeader()->setFixedWidth(30);
     verticalHeader()->setSectionsMovable(true);
     setGridStyle(Qt::SolidLine);
@@ -183,11 +183,6 @@ void CPlaybackTableView::importPoints(const PlaybackPoints &points, const Points
         rows);
     tableModel->setWrittenPoints(points);
     scrollToTop();
-}
-
-QUndoStack *CPlaybackTableView::undoStack() const
-{
-    return edits;
 }
 
 void CPlaybackTableView::getPoints(PlaybackPoints &points) const

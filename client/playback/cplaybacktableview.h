@@ -30,8 +30,6 @@ public:
     void setPoints(const PlaybackPoints &points, const PointsProgress &progress = {});
     // Replaces the table as one step of the undo history, as an import or a file drop does.
     void importPoints(const PlaybackPoints &points, const PointsProgress &progress = {});
-    // Every edit of the user's is one step here; Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo.
-    QUndoStack *undoStack() const;
     // Appends every row; a row with an unknown motion style text repeats the previous row's.
     void getPoints(PlaybackPoints &points) const;
     // Feeds the point after the running row to the arm; F10 anywhere in the window.
@@ -101,6 +99,7 @@ private:
     QSignalMapper *insertActMapper = nullptr;
     QAction *stepAct = nullptr;
     QAction *playFromRowAct = nullptr;
+    // Every edit of the user's is one step here; Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo.
     QUndoStack *edits = nullptr;
     QPersistentModelIndex editedIndex;
 };

@@ -2,10 +2,10 @@
 // after a run that ended without the save at quit.
 #include "playback/cpointsrecovery.h"
 
-#include "options/saveleftovers.h"
 #include "playback/cplaybackmanager.h"
 #include "playback/cplaybackpointsxml.h"
 #include "playback/cplaybacktableview.h"
+#include "saveleftovers.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -23,8 +23,6 @@ public:
     explicit CPointsRecovery(const QString &pointsFilePath, QObject *parent = nullptr);
     ~CPointsRecovery() override;
 
-    QString recoveryFilePath() const { return recoveryPath; }
-
     // Once the points file is loaded: removes what interrupted writes left and looks at the
     // recovery file. One newer than the points file (or without a points file) that holds points
     // is offered over window; true, with points filled, when the user restores it. Discarding it,

@@ -286,13 +286,16 @@ void UpdateController::installNow()
     for (QWidget *widget : QApplication::topLevelWidgets())
         if (widget->isVisible())
             closed << widget;
+    // Whether the client quits is decided by the tool's start, not by the last window's close.
+    const bool quitOnLastWindowClosed = QApplication::quitOnLastWindowClosed();
+    QApplication::setQuitOnLastWindowClosed(false);
     QApplication::closeAllWindows();
+    QApplication::setQuitOnLastWindowClosed(quitOnLastWindowClosed);
     if (mainUpdater->runUpdater(runArgs, newAuthoriser())) {
         QCoreApplication::quit();
         return;
     }
-    // The last window's close asked to quit; the client stays, as nothing was installed.
-    QCoreApplication::removePostedEvents(qApp, QEvent::Quit);
+    // Nothing was installed: the client stays.
     for (const QPointer<QWidget> &widget : qAsConst(closed))
         if (widget)
             widget->show();

@@ -1,5 +1,5 @@
 // Removal of the temporary files that an interrupted save leaves beside a settings or points file.
-#include "options/saveleftovers.h"
+#include "saveleftovers.h"
 
 #include <QDir>
 #include <QFileInfo>
