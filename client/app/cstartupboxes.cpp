@@ -7,21 +7,29 @@ CStartupBoxes::CStartupBoxes(QObject *parent)
     : QObject(parent)
 { }
 
-void CStartupBoxes::show(Box box, const ShowBox &showBox)
+void CStartupBoxes::add(Box box, const ShowBox &showBox)
+{
+    boxes.insert(box, showBox);
+}
+
+void CStartupBoxes::ready(Box box)
 {
     if (box < turn) {
-        showBox([] {});
+        boxes.value(box)([] {});
         return;
     }
-    waiting.insert(box, showBox);
-    showNext();
+    decide(box, true);
 }
 
 void CStartupBoxes::skip(Box box)
 {
-    if (box < turn)
-        return;
-    waiting.insert(box, nullptr);
+    if (box >= turn)
+        decide(box, false);
+}
+
+void CStartupBoxes::decide(Box box, bool show)
+{
+    decided.insert(box, show);
     showNext();
 }
 
@@ -31,13 +39,14 @@ void CStartupBoxes::showNext()
     if (showing)
         return;
     showing = true;
-    while (!boxOpen && waiting.contains(Box(turn))) {
-        const ShowBox showBox = waiting.take(Box(turn));
+    while (!boxOpen && decided.contains(Box(turn))) {
+        const Box box = Box(turn);
+        const bool show = decided.take(box);
         ++turn;
-        if (!showBox)
+        if (!show)
             continue;
         boxOpen = true;
-        showBox([this] {
+        boxes.value(box)([this] {
             boxOpen = false;
             // A box answered later lets the next one open from the event loop, not from within
             // its own signal.

@@ -18,16 +18,21 @@ public:
 
     explicit CStartupBoxes(QObject *parent = nullptr);
 
-    // Shows the box when the boxes before it have been answered or skipped and no other box is
-    // open. A box whose turn has passed is shown at once.
-    void show(Box box, const ShowBox &showBox);
+    // How the box opens.
+    void add(Box box, const ShowBox &showBox);
+    // The box has something to show: it opens when the boxes before it have been answered or
+    // skipped and no other box is open, at once when its turn has passed.
+    void ready(Box box);
     // The box will not come: the ones after it need not wait for it.
     void skip(Box box);
 
 private:
+    void decide(Box box, bool show);
     void showNext();
 
-    QMap<Box, ShowBox> waiting;
+    QMap<Box, ShowBox> boxes;
+    // The boxes decided on and not yet reached: true to show, false to skip.
+    QMap<Box, bool> decided;
     int turn = FirmwareNotice;
     bool boxOpen = false;
     bool showing = false;

@@ -23,17 +23,9 @@
 MainWindow::MainWindow(QWidget *parent)
     : CWidget(parent)
 {
-    // The tool lies beside the program; its check starts once the window shows.
-    startupBoxes = new CStartupBoxes(this);
+    // The tool lies beside the program.
     updateController = new UpdateKit::UpdateController(QStringLiteral("maintenancetool"), this);
     updateController->setDetailedUpdateInfo(true);
-    updateController->setResultPresenter([this](const std::function<void()> &showResult) {
-        startupBoxes->show(
-            CStartupBoxes::UpdateResult, [showResult](const std::function<void()> &answered) {
-                showResult();
-                answered();
-            });
-    });
 
     setWindowTitle(
         QStringLiteral("Arvex Client v%1").arg(getComponentVersion(QStringLiteral("ArvexClient"))));
@@ -75,18 +67,6 @@ MainWindow::MainWindow(QWidget *parent)
     createTeachPanel(teachPanel);
     createPlaybackPanel(playbackPanel);
 
-    if (COptions::instance()->upgrade() == 0) {
-        auto *newFeaturesDialog = new CShowNewFeaturesDialog(this);
-        connect(newFeaturesDialog, SIGNAL(accepted()), this, SLOT(upgradeArvex()));
-        startupBoxes->show(CStartupBoxes::FirmwareNotice,
-            [this, newFeaturesDialog](const std::function<void()> &answered) {
-                connect(newFeaturesDialog, &CDialog::finished, this, [answered] { answered(); });
-                newFeaturesDialog->show();
-            });
-    } else {
-        startupBoxes->skip(CStartupBoxes::FirmwareNotice);
-    }
-
     content->setEnabled(false);
 
     connect(CEEGManager::instance(), SIGNAL(newFrame(CEEGManager::EEGData)), this,
@@ -99,24 +79,65 @@ MainWindow::MainWindow(QWidget *parent)
     getPoseTimer->setInterval(250);
     connect(getPoseTimer, SIGNAL(timeout()), this, SLOT(onGetPoseTimer()));
 
+    setUpStartup();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::setUpStartup()
+{
+    // Once the event loop runs: the connection (connectArvex), which shows the busy dialog as
+    // soon as the window is on screen; with that first frame the update check and the search for
+    // the headset's port start; a connection loads the table (onAppStartup).
     auto *delayedInitTimer = new QTimer(this);
     delayedInitTimer->setObjectName(QStringLiteral("delayedInitTimer"));
     delayedInitTimer->setSingleShot(true);
     delayedInitTimer->setInterval(0);
     connect(delayedInitTimer, SIGNAL(timeout()), this, SLOT(connectArvex()));
+    connect(this, SIGNAL(firstFrameShown()), this, SLOT(startAfterFirstFrame()));
     delayedInitTimer->start();
-}
 
-MainWindow::~MainWindow() = default;
+    // The boxes the start-up may open, one after another in this order: the firmware notice
+    // while the upgrade flag is 0, the question whether to restore an unsaved table once the
+    // table is loaded, and what the update check found.
+    startupBoxes = new CStartupBoxes(this);
+    startupBoxes->add(CStartupBoxes::FirmwareNotice,
+        [this](const std::function<void()> &answered) { showFirmwareNotice(answered); });
+    startupBoxes->add(CStartupBoxes::PointsRecovery,
+        [this](const std::function<void()> &answered) { offerPointsRecovery(answered); });
+    startupBoxes->add(CStartupBoxes::UpdateResult,
+        [this](const std::function<void()> &answered) { showUpdateResult(answered); });
+    if (COptions::instance()->upgrade() == 0)
+        startupBoxes->ready(CStartupBoxes::FirmwareNotice);
+    else
+        startupBoxes->skip(CStartupBoxes::FirmwareNotice);
+    // A connection that fails skips the recovery question (connectArvex); a check that finds
+    // nothing shows nothing.
+    updateController->setResultPresenter([this](const std::function<void()> &showResult) {
+        updateResult = showResult;
+        startupBoxes->ready(CStartupBoxes::UpdateResult);
+    });
+}
 
 void MainWindow::startAfterFirstFrame()
 {
-    if (firstFrameShown)
-        return;
-    firstFrameShown = true;
     // The check is silent unless updates exist.
     updateController->start(UpdateKit::UpdateController::InfoLevel);
     CEEGManager::instance()->openHeadsetPort();
+}
+
+void MainWindow::showFirmwareNotice(const std::function<void()> &answered)
+{
+    auto *newFeaturesDialog = new CShowNewFeaturesDialog(this);
+    connect(newFeaturesDialog, SIGNAL(accepted()), this, SLOT(upgradeArvex()));
+    connect(newFeaturesDialog, &CDialog::finished, this, [answered] { answered(); });
+    newFeaturesDialog->show();
+}
+
+void MainWindow::showUpdateResult(const std::function<void()> &answered)
+{
+    updateResult();
+    answered();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

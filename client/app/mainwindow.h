@@ -9,6 +9,8 @@
 #include <QList>
 #include <QPointer>
 
+#include <functional>
+
 class CArmViewWindow;
 class CStartupBoxes;
 class CDefaultPointsFile;
@@ -32,6 +34,10 @@ class MainWindow : public CWidget
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+signals:
+    // The window and the busy dialog of the first connection are on screen.
+    void firstFrameShown();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -65,14 +71,18 @@ private slots:
     void onStartBtnClicked();
     void onStopBtnClicked();
     void onSendPlaybackTimer();
-    void onStepActTriggered();
-    void onPlayFromRowActTriggered(int row);
     void onPlaybackConfigBtnClicked();
     void onImportBtnClicked();
     void onExportBtnClicked();
     void onAppStartup();
     void onAppAboutToQuit();
+    // The slots above keep their fixed order; added slots follow.
+    void onStepActTriggered();
+    void onPlayFromRowActTriggered(int row);
     void onArmViewActTriggered();
+    // Once, with the window's first frame: what that frame need not wait for, the update check
+    // and the search for the headset's port.
+    void startAfterFirstFrame();
     void onRunningRowNotReached(int row);
 
 private:
@@ -100,9 +110,12 @@ private:
     QList<QAction *> controllerActions() const;
     // Lets the window and the busy dialog appear before ConnectArvex blocks the thread.
     void showBeforeBlocking(QWidget *busyDialog);
-    // Once, when the window has reached the screen: starts what its first frame need not wait
-    // for, the update check and the search for the headset's port.
-    void startAfterFirstFrame();
+    // The start-up after the constructor, in order, in one place.
+    void setUpStartup();
+    // The start-up boxes.
+    void showFirmwareNotice(const std::function<void()> &answered);
+    void offerPointsRecovery(const std::function<void()> &answered);
+    void showUpdateResult(const std::function<void()> &answered);
     // Moves actions and panels between the connected and the disconnected state.
     void setConnectedState(bool connected);
     // Sends a ratio whose slider moved less than 500 ms ago, while the controller still listens.
@@ -145,7 +158,7 @@ private:
 
     // The aboutToQuit hook is connected once, whatever the number of connections in a run.
     bool appAboutToQuitConnected = false;
-    bool firstFrameShown = false;
+    bool firstFrameDone = false;
 
     // Loaded at the first connection only, saved at quit; created on first use.
     CDefaultPointsFile *defaultPointsFile();
@@ -156,4 +169,6 @@ private:
     QPointer<CArmViewWindow> armViewWindow;
     // The firmware notice, the recovery question and the update result, one after another.
     CStartupBoxes *startupBoxes = nullptr;
+    // Shows what the update check found, once its box's turn has come.
+    std::function<void()> updateResult;
 };

@@ -109,7 +109,6 @@ void MainWindow::connectArvex()
     CShowBusyIndicatorDialog busyDialog(this);
     busyDialog.show();
     showBeforeBlocking(&busyDialog);
-    startAfterFirstFrame();
     connectAct->setEnabled(false);
     periodicTaskTimer->start();
 
@@ -153,6 +152,10 @@ void MainWindow::showBeforeBlocking(QWidget *busyDialog)
     while (isVisible() && windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < 1000)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 50);
     busyDialog->repaint();
+    if (!firstFrameDone) {
+        firstFrameDone = true;
+        emit firstFrameShown();
+    }
 }
 
 void MainWindow::secondDelayedInit()

@@ -78,18 +78,20 @@ void MainWindow::onAppStartup()
     }
     // The question waits for the boxes before it. Until it is answered the recovery file stays,
     // also through a quit.
-    startupBoxes->show(
-        CStartupBoxes::PointsRecovery, [this](const std::function<void()> &answered) {
-            // Only now is the table the user's saved one, worth writing while it is edited.
-            pointsRecovery = new CPointsRecovery(defaultPointsFile()->path(), this);
-            PlaybackPoints recovered;
-            if (pointsRecovery->offerRecovery(this, recovered)) {
-                CBusyScope busy(this);
-                playbackTableView()->setPoints(recovered, [&busy] { busy.keepAlive(); });
-            }
-            pointsRecovery->watch(playbackTableView());
-            answered();
-        });
+    startupBoxes->ready(CStartupBoxes::PointsRecovery);
+}
+
+void MainWindow::offerPointsRecovery(const std::function<void()> &answered)
+{
+    // Only now is the table the user's saved one, worth writing while it is edited.
+    pointsRecovery = new CPointsRecovery(defaultPointsFile()->path(), this);
+    PlaybackPoints recovered;
+    if (pointsRecovery->offerRecovery(this, recovered)) {
+        CBusyScope busy(this);
+        playbackTableView()->setPoints(recovered, [&busy] { busy.keepAlive(); });
+    }
+    pointsRecovery->watch(playbackTableView());
+    answered();
 }
 
 // The window has gone by now, so nothing shows; the scope only serves a save while it is shown.
