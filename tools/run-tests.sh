@@ -17,4 +17,6 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DC
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug "${launcher[@]}" "$@"
 cmake --build "$build" -j"$(nproc)"
 cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+# ARVEX_CTEST_ARGS passes more to ctest, e.g. "-LE kill" to leave out the kill tests.
+# shellcheck disable=SC2086
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" ${ARVEX_CTEST_ARGS:-}
