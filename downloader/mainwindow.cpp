@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 
 #include "boardport.h"
+#include "cavrdudeprocess.h"
 #include "cfilelocations.h"
 #include "componentversion.h"
 #include "intelhex.h"
@@ -346,7 +347,7 @@ void MainWindow::download()
         QStringLiteral("-Uflash:w:%1:i").arg(currentHexFile),
     };
 
-    avrdudeProcess = new QProcess(this);
+    avrdudeProcess = new CAvrdudeProcess(this);
     avrdudeProcess->setProcessChannelMode(QProcess::MergedChannels);
     connect(avrdudeProcess, SIGNAL(readyRead()), this, SLOT(onProcessReadyRead()));
     connect(avrdudeProcess, SIGNAL(finished(int, QProcess::ExitStatus)), this,
@@ -381,8 +382,7 @@ void MainWindow::stopAvrdude()
 {
     stallTimer->stop();
     cancelAct->setEnabled(false);
-    avrdudeProcess->terminate();
-    QTimer::singleShot(killDelayMs, avrdudeProcess.data(), &QProcess::kill);
+    avrdudeProcess->stop(killDelayMs);
 }
 
 void MainWindow::about()

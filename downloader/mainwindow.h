@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QProcess>
 
+class CAvrdudeProcess;
 class QAction;
 class QCloseEvent;
 class QDockWidget;
@@ -68,7 +69,7 @@ private:
     QAction *aboutAct = nullptr;
     QAction *aboutQtAct = nullptr;
     QString currentHexFile;
-    QPointer<QProcess> avrdudeProcess;
+    QPointer<CAvrdudeProcess> avrdudeProcess;
     // Runs while avrdude is silent; a board that went away leaves avrdude waiting for ever.
     QTimer *stallTimer = nullptr;
     RunStop runStop = RunStop::None;

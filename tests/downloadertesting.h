@@ -59,13 +59,18 @@ inline QString standInPath()
 
 // Records its arguments (one a line) and the file it was told to flash beside itself, prints a
 // few lines and a Latin-1 word with text after a zero byte, and ends as STANDIN_EXIT says.
-// With STANDIN_IGNORE_TERM it does not end when asked to.
+// With STANDIN_IGNORE_TERM it does not end when asked to; with STANDIN_CHILD it starts a child
+// that would run on and writes its pid there.
 inline const char standInScript[] = R"(#!/bin/sh
 [ -n "$STANDIN_IGNORE_TERM" ] && trap '' TERM
 printf '%s\n' "$@" > "$0.args"
 for arg in "$@"; do
     case "$arg" in -Uflash:w:*) file=${arg#-Uflash:w:}; cat "${file%:i}" > "$0.flashed";; esac
 done
+if [ -n "$STANDIN_CHILD" ]; then
+    sleep 1000 >/dev/null 2>&1 &
+    echo $! > "$STANDIN_CHILD"
+fi
 i=0
 while [ $i -lt "${STANDIN_LINES:-3}" ]; do echo "avrdude stand-in line $i"; i=$((i+1)); done
 if [ -n "$STANDIN_WAIT_FOR" ]; then

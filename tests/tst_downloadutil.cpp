@@ -9,7 +9,20 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <signal.h>
+
 using namespace downloadertesting;
+
+namespace {
+// A process that has ended counts as gone even while no parent has reaped it yet.
+bool processRunning(pid_t pid)
+{
+    if (::kill(pid, 0) != 0)
+        return false;
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    return !stat.open(QIODevice::ReadOnly) || !stat.readAll().contains(") Z ");
+}
+} // namespace
 
 class tst_DownloadUtil : public QObject
 {
@@ -66,8 +79,8 @@ void tst_DownloadUtil::cleanup()
     window.reset();
     removeStandIn();
     QFile::remove(programFile(QStringLiteral("hex/ArvexFirmware.hex")));
-    for (const char *name :
-        { "STANDIN_EXIT", "STANDIN_LINES", "STANDIN_WAIT_FOR", "STANDIN_IGNORE_TERM" })
+    for (const char *name : { "STANDIN_EXIT", "STANDIN_LINES", "STANDIN_WAIT_FOR",
+             "STANDIN_IGNORE_TERM", "STANDIN_CHILD" })
         qunsetenv(name);
     qputenv("PATH", savedPath);
 }
@@ -263,6 +276,10 @@ void tst_DownloadUtil::stopDuringRun()
         qputenv("STANDIN_IGNORE_TERM", "1");
     const QString go = dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
     qputenv("STANDIN_WAIT_FOR", go.toLocal8Bit());
+    // What avrdude started must end with it when the window ends the run.
+    const QString childFile = go + QStringLiteral(".child");
+    if (stop != Stop::ExitThenWait)
+        qputenv("STANDIN_CHILD", childFile.toLocal8Bit());
     const QString hexFile = dir.filePath(QStringLiteral("a.hex"));
     QVERIFY(writeFile(hexFile, ":00000001FF\n"));
     showWindow();
@@ -309,6 +326,11 @@ void tst_DownloadUtil::stopDuringRun()
     QCOMPARE(window->statusBar()->currentMessage(), verdict);
     QVERIFY(!action(window.get(), "cancelAct")->isEnabled());
     QCOMPARE(window->isVisible(), stop != Stop::ExitThenCloseAnyway);
+    if (stop != Stop::ExitThenWait) {
+        const pid_t child = readFile(childFile).trimmed().toInt();
+        QVERIFY(child > 0);
+        QTRY_VERIFY(!processRunning(child));
+    }
 }
 
 void tst_DownloadUtil::openRefusesWhatIsNotIntelHex_data()
