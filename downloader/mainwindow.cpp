@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -199,6 +200,9 @@ void MainWindow::createToolBars()
 void MainWindow::createStatusBar()
 {
     statusBar()->showMessage(tr("Ready"));
+    runStatus = new QLabel(statusBar());
+    runStatus->setObjectName(QStringLiteral("runStatus"));
+    statusBar()->addPermanentWidget(runStatus);
 }
 
 void MainWindow::createDockWindows()
@@ -253,6 +257,16 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     closeWhenStopped = true;
     cancelDownload();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!warnNotConnectedWhenShown)
+        return;
+    warnNotConnectedWhenShown = false;
+    // Once the window is up rather than from within its showing.
+    QTimer::singleShot(0, this, &MainWindow::warnNotConnected);
 }
 
 void MainWindow::openFile()
@@ -313,8 +327,11 @@ void MainWindow::download()
         showVerdict(tr("Download not started: no serial port is described as \"%1\". Connect the "
                        "board, or name its port in ARVEX_BOARD_PORT.")
                         .arg(boardDescription));
-        QMessageBox::warning(
-            this, tr("Warning"), QStringLiteral("Arvex is not connected!"), QMessageBox::Ok);
+        // An "--auto" start gets here before the window is shown.
+        if (isVisible())
+            warnNotConnected();
+        else
+            warnNotConnectedWhenShown = true;
         return;
     }
     const BoardPort &board = ports.at(boardIndex);
@@ -358,7 +375,7 @@ void MainWindow::download()
     runStop = RunStop::None;
     cancelAct->setEnabled(true);
     stallTimer->start(stallSeconds() * 1000);
-    statusBar()->showMessage(tr("Downloading..."));
+    runStatus->setText(tr("Downloading..."));
     avrdudeProcess->start(program, arguments, QIODevice::ReadWrite);
 }
 
@@ -449,7 +466,13 @@ void MainWindow::finishDownload(const QString &verdict)
 void MainWindow::showVerdict(const QString &line)
 {
     appendOutputLine(line);
-    statusBar()->showMessage(line);
+    runStatus->setText(line);
+}
+
+void MainWindow::warnNotConnected()
+{
+    QMessageBox::warning(
+        this, tr("Warning"), QStringLiteral("Arvex is not connected!"), QMessageBox::Ok);
 }
 
 void MainWindow::appendOutputLine(const QString &line)

@@ -9,8 +9,10 @@ class CAvrdudeProcess;
 class QAction;
 class QCloseEvent;
 class QDockWidget;
+class QLabel;
 class QMenu;
 class QPlainTextEdit;
+class QShowEvent;
 class QTimer;
 
 class MainWindow : public QMainWindow
@@ -27,6 +29,8 @@ public:
 protected:
     // While avrdude writes, asks before closing; a confirmed close waits until avrdude has ended.
     void closeEvent(QCloseEvent *event) override;
+    // Shows the "not connected" warning of an "--auto" start over the window.
+    void showEvent(QShowEvent *event) override;
 
 private slots:
     void openFile();
@@ -52,6 +56,7 @@ private:
     void stopAvrdude();
     // A line in "Output" that the status bar repeats.
     void showVerdict(const QString &line);
+    void warnNotConnected();
     void appendOutputLine(const QString &line);
 
     // Why the run is being ended by this window rather than by avrdude itself.
@@ -59,6 +64,8 @@ private:
 
     QPlainTextEdit *hexView = nullptr;
     QPlainTextEdit *outputView = nullptr;
+    // The state of the run, beside the status bar's passing messages and tips, which would hide it.
+    QLabel *runStatus = nullptr;
     QDockWidget *outputDock = nullptr;
     QMenu *viewMenu = nullptr;
     QAction *openAct = nullptr;
@@ -74,5 +81,6 @@ private:
     QTimer *stallTimer = nullptr;
     RunStop runStop = RunStop::None;
     bool closeWhenStopped = false;
+    bool warnNotConnectedWhenShown = false;
     bool autoMode = false;
 };

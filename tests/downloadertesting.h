@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTest>
@@ -156,6 +157,13 @@ inline QWidget *downloadButton(const QWidget *window)
 {
     const auto *toolBar = window->findChild<QToolBar *>(QStringLiteral("toolToolBar"));
     return toolBar->widgetForAction(action(window, "downloadAct"));
+}
+
+// The state of the run as the status bar shows it.
+inline QString runStatus(const QWidget *window)
+{
+    const auto *label = window->findChild<QLabel *>(QStringLiteral("runStatus"));
+    return label && label->isVisibleTo(window) ? label->text() : QString();
 }
 
 inline QStringList outputLines(const QWidget *window)

@@ -37,6 +37,8 @@ private slots:
     void secondRunClearsOutput();
     void verdict_data();
     void verdict();
+    void runStatusStaysWhileHovering_data();
+    void runStatusStaysWhileHovering();
     void openDuringRunKeepsDownloadDisabled();
     void stopDuringRun_data();
     void stopDuringRun();
@@ -46,7 +48,7 @@ private slots:
     void closeFileDisablesDownload();
     void autoStart_data();
     void autoStart();
-    void autoStartWithoutBoardWarnsBeforeWindowShows();
+    void autoStartWithoutBoardWarnsOverTheWindow();
     void unknownOptionEndsProgram();
 
 private:
@@ -162,7 +164,7 @@ void tst_DownloadUtil::secondRunClearsOutput()
     clickDownload();
     QVERIFY(!action(window.get(), "downloadAct")->isEnabled());
     QVERIFY(outputView(window.get())->toPlainText().isEmpty());
-    QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Downloading..."));
+    QCOMPARE(runStatus(window.get()), QStringLiteral("Downloading..."));
     QVERIFY(runFinished(window.get()));
     QCOMPARE(outputLines(window.get()), firstRun);
 }
@@ -222,8 +224,43 @@ void tst_DownloadUtil::verdict()
     const QStringList lines = outputLines(window.get());
     QVERIFY(lines.size() >= lastLines.size());
     QCOMPARE(lines.mid(lines.size() - lastLines.size()).join('\n'), lastLines.join('\n'));
-    QCOMPARE(window->statusBar()->currentMessage(), lastLines.last());
+    QCOMPARE(runStatus(window.get()), lastLines.last());
     QVERIFY(action(window.get(), "closeAct")->isEnabled());
+}
+
+void tst_DownloadUtil::runStatusStaysWhileHovering_data()
+{
+    QTest::addColumn<QString>("status");
+    QTest::newRow("running") << "Downloading...";
+    QTest::newRow("finished") << "Download succeeded: avrdude finished with exit code 0.";
+}
+
+void tst_DownloadUtil::runStatusStaysWhileHovering()
+{
+    QFETCH(QString, status);
+    const bool finished = status != QLatin1String("Downloading...");
+    const QString go = dir.filePath(QLatin1String("go-") + QTest::currentDataTag());
+    qputenv("STANDIN_WAIT_FOR", go.toLocal8Bit());
+    const QString hexFile = dir.filePath(QStringLiteral("a.hex"));
+    QVERIFY(writeFile(hexFile, ":00000001FF\n"));
+    showWindow();
+    openThroughDialog(hexFile);
+    clickDownload();
+    if (finished)
+        QVERIFY(writeFile(go, QByteArray()) && runFinished(window.get()));
+
+    // Onto the Open button, whose tip shows, and off it, which takes the tip away; from elsewhere,
+    // since a move to where the cursor already is moves nothing.
+    const auto *toolBar = window->findChild<QToolBar *>(QStringLiteral("fileToolBar"));
+    QTest::mouseMove(hexView(window.get()));
+    QTest::mouseMove(toolBar->widgetForAction(action(window.get(), "openAct")));
+    QTRY_COMPARE(window->statusBar()->currentMessage(), QStringLiteral("Open an existing file"));
+    QCOMPARE(runStatus(window.get()), status);
+    QTest::mouseMove(hexView(window.get()));
+    QTRY_VERIFY(window->statusBar()->currentMessage().isEmpty());
+    QCOMPARE(runStatus(window.get()), status);
+
+    QVERIFY(writeFile(go, QByteArray()) && runFinished(window.get()));
 }
 
 void tst_DownloadUtil::openDuringRunKeepsDownloadDisabled()
@@ -323,7 +360,7 @@ void tst_DownloadUtil::stopDuringRun()
         ? "Download succeeded: avrdude finished with exit code 0."
         : "Download canceled";
     QCOMPARE(outputLines(window.get()).last(), verdict);
-    QCOMPARE(window->statusBar()->currentMessage(), verdict);
+    QCOMPARE(runStatus(window.get()), verdict);
     QVERIFY(!action(window.get(), "cancelAct")->isEnabled());
     QCOMPARE(window->isVisible(), stop != Stop::ExitThenCloseAnyway);
     if (stop != Stop::ExitThenWait) {
@@ -450,36 +487,37 @@ void tst_DownloadUtil::autoStart()
         QTest::qWait(200);
         QVERIFY(standInArguments().isEmpty());
         QVERIFY(!action(window.get(), "closeAct")->isEnabled());
-        QCOMPARE(window->statusBar()->currentMessage(), refusal);
+        QCOMPARE(runStatus(window.get()), refusal);
     }
     QVERIFY(!boxShown);
 }
 
-void tst_DownloadUtil::autoStartWithoutBoardWarnsBeforeWindowShows()
+void tst_DownloadUtil::autoStartWithoutBoardWarnsOverTheWindow()
 {
     // The test machine has no board attached; without ARVEX_BOARD_PORT no port matches.
     qunsetenv("ARVEX_BOARD_PORT");
     QVERIFY(writeFile(programFile(QStringLiteral("hex/ArvexFirmware.hex")),
         readFile(QStringLiteral(ARVEX_FIRMWARE_HEX))));
     QString boxText;
-    bool windowVisible = true;
+    const QWidget *boxParent = nullptr;
+    bool parentVisible = false;
     whenModal<QMessageBox>(this, [&](QMessageBox *box) {
         boxText = box->text();
-        windowVisible = false;
-        for (QWidget *widget : QApplication::topLevelWidgets())
-            windowVisible
-                = windowVisible || (qobject_cast<QMainWindow *>(widget) && widget->isVisible());
+        boxParent = box->parentWidget();
+        parentVisible = boxParent && boxParent->isVisible();
         QApplication::setActiveWindow(box);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
 
     window = createWindow({ QStringLiteral("--auto") });
-    QCOMPARE(boxText, QStringLiteral("Arvex is not connected!"));
-    QVERIFY(!windowVisible);
+    window->show();
+    QTRY_COMPARE(boxText, QStringLiteral("Arvex is not connected!"));
+    QCOMPARE(boxParent, window.get());
+    QVERIFY(parentVisible);
     const QString noBoard = "Download not started: no serial port is described as \"Arduino Mega "
                             "2560\". Connect the board, or name its port in ARVEX_BOARD_PORT.";
     QCOMPARE(outputLines(window.get()), QStringList { noBoard });
-    QCOMPARE(window->statusBar()->currentMessage(), noBoard);
+    QCOMPARE(runStatus(window.get()), noBoard);
     QVERIFY(action(window.get(), "downloadAct")->isEnabled());
     QVERIFY(standInArguments().isEmpty());
 }
