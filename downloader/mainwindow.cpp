@@ -285,8 +285,12 @@ void MainWindow::openFile()
     }
 
     QFile file(fileName);
-    const QString error
-        = file.open(QIODevice::ReadOnly) ? intelHexError(&file) : file.errorString();
+    QString error;
+    // Reading a named pipe waits for a writer, for ever; a device may never end.
+    if (QFileInfo::exists(fileName) && !QFileInfo(fileName).isFile())
+        error = tr("it is not a regular file");
+    else
+        error = file.open(QIODevice::ReadOnly) ? intelHexError(&file) : file.errorString();
     if (!error.isEmpty()) {
         // In "--auto" mode nobody is at the keyboard yet; "Output" is what the user finds.
         if (wasAutoMode)

@@ -17,10 +17,14 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <thread>
 
 namespace downloadertesting {
 
@@ -46,6 +50,41 @@ public:
 
 private:
     int master = -1;
+};
+
+// A named pipe. Reading it waits for a writer; the guard plays one for any reader that waits, so
+// that a window that reads it fails its test instead of hanging in it.
+class NamedPipe
+{
+public:
+    explicit NamedPipe(const QString &path)
+        : path(QFile::encodeName(path))
+    {
+        created = ::mkfifo(this->path.constData(), 0600) == 0;
+        guard = std::thread([this] {
+            while (!done) {
+                const int writer = ::open(this->path.constData(), O_WRONLY | O_NONBLOCK);
+                if (writer >= 0)
+                    ::close(writer);
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        });
+    }
+    ~NamedPipe()
+    {
+        done = true;
+        guard.join();
+        ::unlink(path.constData());
+    }
+    NamedPipe(const NamedPipe &) = delete;
+    NamedPipe &operator=(const NamedPipe &) = delete;
+
+    bool created = false;
+
+private:
+    const QByteArray path;
+    std::atomic_bool done { false };
+    std::thread guard;
 };
 
 inline QString programFile(const QString &relativePath)

@@ -44,6 +44,8 @@ private slots:
     void stopDuringRun();
     void openRefusesWhatIsNotIntelHex_data();
     void openRefusesWhatIsNotIntelHex();
+    void openRefusesWhatIsNotARegularFile_data();
+    void openRefusesWhatIsNotARegularFile();
     void hexFileWithZeroByte();
     void closeFileDisablesDownload();
     void autoStart_data();
@@ -404,6 +406,42 @@ void tst_DownloadUtil::openRefusesWhatIsNotIntelHex()
     QVERIFY(action(window.get(), "downloadAct")->isEnabled());
 }
 
+void tst_DownloadUtil::openRefusesWhatIsNotARegularFile_data()
+{
+    QTest::addColumn<bool>("linked");
+    QTest::addColumn<bool>("namedPipe");
+    QTest::newRow("named pipe") << false << true;
+    QTest::newRow("link to a named pipe") << true << true;
+    QTest::newRow("link to a hex file") << true << false;
+}
+
+void tst_DownloadUtil::openRefusesWhatIsNotARegularFile()
+{
+    QFETCH(bool, linked);
+    QFETCH(bool, namedPipe);
+    QTemporaryDir rowDir;
+    const QString target = rowDir.filePath(QStringLiteral("x.hex"));
+    const QString chosen = linked ? rowDir.filePath(QStringLiteral("link.hex")) : target;
+    std::unique_ptr<NamedPipe> pipe;
+    if (namedPipe) {
+        pipe = std::make_unique<NamedPipe>(target);
+        QVERIFY(pipe->created);
+    } else {
+        QVERIFY(writeFile(target, ":00000001FF\n"));
+    }
+    QVERIFY(!linked || QFile::link(target, chosen));
+    showWindow();
+    QString boxText;
+    whenModal<QMessageBox>(window.get(), [&boxText](QMessageBox *box) {
+        boxText = box->text();
+        box->close();
+    });
+    openThroughDialog(chosen);
+    QCOMPARE(boxText,
+        namedPipe ? "Cannot read file " + chosen + ":\nit is not a regular file." : QString());
+    QCOMPARE(action(window.get(), "downloadAct")->isEnabled(), !namedPipe);
+}
+
 void tst_DownloadUtil::hexFileWithZeroByte()
 {
     const QByteArray bytes(":00000001FF\n\0after the zero\n", 28);
@@ -437,24 +475,33 @@ void tst_DownloadUtil::closeFileDisablesDownload()
 void tst_DownloadUtil::autoStart_data()
 {
     QTest::addColumn<QByteArray>("firmwareBytes");
+    QTest::addColumn<bool>("namedPipe");
     QTest::addColumn<QString>("refusal");
 
     const QString refusal = "Download not started: cannot read the firmware file "
         + programFile(QStringLiteral("hex/ArvexFirmware.hex")) + ": %1.";
-    QTest::newRow("firmware present") << readFile(QStringLiteral(ARVEX_FIRMWARE_HEX)) << QString();
-    QTest::newRow("firmware missing") << QByteArray() << refusal.arg("No such file or directory");
+    QTest::newRow("firmware present")
+        << readFile(QStringLiteral(ARVEX_FIRMWARE_HEX)) << false << QString();
+    QTest::newRow("firmware missing")
+        << QByteArray() << false << refusal.arg("No such file or directory");
     QTest::newRow("firmware not hex")
-        << QByteArray("<html>\n") << refusal.arg("line 1 does not start with ':'");
+        << QByteArray("<html>\n") << false << refusal.arg("line 1 does not start with ':'");
+    QTest::newRow("firmware a named pipe")
+        << QByteArray() << true << refusal.arg("it is not a regular file");
 }
 
 void tst_DownloadUtil::autoStart()
 {
     QFETCH(QByteArray, firmwareBytes);
+    QFETCH(bool, namedPipe);
     QFETCH(QString, refusal);
     const bool firmwarePresent = refusal.isEmpty();
     const QString firmware = programFile(QStringLiteral("hex/ArvexFirmware.hex"));
     if (!firmwareBytes.isEmpty())
         QVERIFY(writeFile(firmware, firmwareBytes));
+    std::unique_ptr<NamedPipe> pipe;
+    if (namedPipe)
+        pipe = std::make_unique<NamedPipe>(firmware);
     const QString go = dir.filePath(QStringLiteral("go-auto"));
     QFile::remove(go);
     qputenv("STANDIN_WAIT_FOR", go.toLocal8Bit());
