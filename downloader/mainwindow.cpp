@@ -25,6 +25,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTextBlock>
+#include <QTextCodec>
 #include <QTimer>
 #include <QToolBar>
 
@@ -368,6 +369,7 @@ void MainWindow::download()
         QStringLiteral("-Uflash:w:%1:i").arg(currentHexFile),
     };
 
+    outputDecoder.reset(QTextCodec::codecForLocale()->makeDecoder());
     avrdudeProcess = new CAvrdudeProcess(this);
     avrdudeProcess->setProcessChannelMode(QProcess::MergedChannels);
     connect(avrdudeProcess, SIGNAL(readyRead()), this, SLOT(onProcessReadyRead()));
@@ -420,7 +422,7 @@ void MainWindow::onProcessReadyRead()
     const QByteArray output = upToFirstZero(avrdudeProcess->readAll());
     // Always at the end, wherever a click in the view left the cursor.
     outputView->moveCursor(QTextCursor::End);
-    outputView->textCursor().insertText(QString::fromLatin1(output));
+    outputView->textCursor().insertText(outputDecoder->toUnicode(output));
     scrollToEnd(outputView);
     if (stallTimer->isActive())
         stallTimer->start();

@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QProcess>
 
+#include <memory>
+
 class CAvrdudeProcess;
 class QAction;
 class QCloseEvent;
@@ -13,6 +15,7 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QShowEvent;
+class QTextDecoder;
 class QTimer;
 
 class MainWindow : public QMainWindow
@@ -77,6 +80,8 @@ private:
     QAction *aboutQtAct = nullptr;
     QString currentHexFile;
     QPointer<CAvrdudeProcess> avrdudeProcess;
+    // Kept for the whole run: a letter may come split between two reads.
+    std::unique_ptr<QTextDecoder> outputDecoder;
     // Runs while avrdude is silent; a board that went away leaves avrdude waiting for ever.
     QTimer *stallTimer = nullptr;
     RunStop runStop = RunStop::None;

@@ -97,16 +97,17 @@ inline QString standInPath()
     return programFile(QStringLiteral("file/avrdude"));
 }
 
-// Records its arguments (one a line) and the file it was told to flash beside itself, prints a
-// few lines and a Latin-1 word with text after a zero byte, and ends as STANDIN_EXIT says.
-// With STANDIN_IGNORE_TERM it does not end when asked to; with STANDIN_CHILD it starts a child
-// that would run on and writes its pid there.
+// Records its arguments (one a line) and the file it was told to flash beside itself, names that
+// file, prints a few lines and a UTF-8 word split inside a letter between two writes with text
+// after a zero byte, and ends as STANDIN_EXIT says. With STANDIN_IGNORE_TERM it does not end when
+// asked to; with STANDIN_CHILD it starts a child that would run on and writes its pid there.
 inline const char standInScript[] = R"(#!/bin/sh
 [ -n "$STANDIN_IGNORE_TERM" ] && trap '' TERM
 printf '%s\n' "$@" > "$0.args"
 for arg in "$@"; do
-    case "$arg" in -Uflash:w:*) file=${arg#-Uflash:w:}; cat "${file%:i}" > "$0.flashed";; esac
+    case "$arg" in -Uflash:w:*) file=${arg#-Uflash:w:}; file=${file%:i}; cat "$file" > "$0.flashed";; esac
 done
+printf 'Reading %s\n' "$file"
 if [ -n "$STANDIN_CHILD" ]; then
     sleep 1000 >/dev/null 2>&1 &
     echo $! > "$STANDIN_CHILD"
@@ -116,7 +117,7 @@ while [ $i -lt "${STANDIN_LINES:-3}" ]; do echo "avrdude stand-in line $i"; i=$(
 if [ -n "$STANDIN_WAIT_FOR" ]; then
     while [ ! -e "$STANDIN_WAIT_FOR" ]; do sleep 0.02; done
 fi
-printf 'Fl\344che\000not shown\n'
+printf 'Fl\303'; sleep 0.1; printf '\244che\000not shown\n'
 [ "$STANDIN_EXIT" = crash ] && kill -SEGV $$
 exit "${STANDIN_EXIT:-0}"
 )";

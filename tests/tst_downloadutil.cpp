@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QInputMethodEvent>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QScrollBar>
@@ -100,7 +101,10 @@ void tst_DownloadUtil::openThroughDialog(const QString &path)
 {
     whenModal<QFileDialog>(window.get(), [path](QFileDialog *dialog) {
         QApplication::setActiveWindow(dialog);
-        QTest::keyClicks(QApplication::focusWidget(), path);
+        // Typed as an input method types letters that have no key, Chinese ones among them.
+        QInputMethodEvent typed;
+        typed.setCommitString(path);
+        QApplication::sendEvent(QApplication::focusWidget(), &typed);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
     const auto *toolBar = window->findChild<QToolBar *>(QStringLiteral("fileToolBar"));
@@ -114,7 +118,7 @@ void tst_DownloadUtil::clickDownload()
 
 void tst_DownloadUtil::downloadRunsAvrdudeAndShowsItsOutput()
 {
-    const QString hexFile = dir.filePath(QStringLiteral("my firmware.hex"));
+    const QString hexFile = dir.filePath(QStringLiteral("空格 中文/ArvexFirmware.hex"));
     QVERIFY(writeFile(hexFile, ":00000001FF\n"));
     const QString go = dir.filePath(QStringLiteral("go"));
     qputenv("STANDIN_WAIT_FOR", go.toLocal8Bit());
@@ -140,11 +144,12 @@ void tst_DownloadUtil::downloadRunsAvrdudeAndShowsItsOutput()
     QCOMPARE(standInArguments(), expectedArguments);
 
     const QStringList lines = outputLines(window.get());
-    QCOMPARE(lines.size(), 202);
-    QCOMPARE(lines.at(0), QStringLiteral("avrdude stand-in line 0"));
-    QCOMPARE(lines.at(200), QStringLiteral("Fl\u00e4che"));
+    QCOMPARE(lines.size(), 203);
+    QCOMPARE(lines.at(0), "Reading " + hexFile);
+    QCOMPARE(lines.at(1), QStringLiteral("avrdude stand-in line 0"));
+    QCOMPARE(lines.at(201), QStringLiteral("Fl\u00e4che"));
     QCOMPARE(
-        lines.at(201), QStringLiteral("Download succeeded: avrdude finished with exit code 0."));
+        lines.at(202), QStringLiteral("Download succeeded: avrdude finished with exit code 0."));
 
     const QScrollBar *scrollBar = outputView(window.get())->verticalScrollBar();
     QVERIFY(scrollBar->maximum() > 0);
@@ -161,7 +166,7 @@ void tst_DownloadUtil::secondRunClearsOutput()
     clickDownload();
     QVERIFY(runFinished(window.get()));
     const QStringList firstRun = outputLines(window.get());
-    QCOMPARE(firstRun.size(), 5);
+    QCOMPARE(firstRun.size(), 6);
 
     clickDownload();
     QVERIFY(!action(window.get(), "downloadAct")->isEnabled());
