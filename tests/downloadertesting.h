@@ -52,22 +52,19 @@ private:
     int master = -1;
 };
 
-// A named pipe. Reading it waits for a writer; the guard plays one for any reader that waits, so
-// that a window that reads it fails its test instead of hanging in it.
+// A named pipe in place of whatever was at path. Reading it waits for a writer; the guard plays one
+// for any reader that waits, so that a window reading it fails its test rather than hangs.
 class NamedPipe
 {
 public:
     explicit NamedPipe(const QString &path)
         : path(QFile::encodeName(path))
     {
-        created = ::mkfifo(this->path.constData(), 0600) == 0;
+        ::unlink(this->path.constData());
+        ::mkfifo(this->path.constData(), 0600);
         guard = std::thread([this] {
-            while (!done) {
-                const int writer = ::open(this->path.constData(), O_WRONLY | O_NONBLOCK);
-                if (writer >= 0)
-                    ::close(writer);
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            }
+            for (; !done; std::this_thread::sleep_for(std::chrono::milliseconds(20)))
+                ::close(::open(this->path.constData(), O_WRONLY | O_NONBLOCK));
         });
     }
     ~NamedPipe()
@@ -76,10 +73,6 @@ public:
         guard.join();
         ::unlink(path.constData());
     }
-    NamedPipe(const NamedPipe &) = delete;
-    NamedPipe &operator=(const NamedPipe &) = delete;
-
-    bool created = false;
 
 private:
     const QByteArray path;
