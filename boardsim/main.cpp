@@ -15,6 +15,13 @@ int main(int argc, char *argv[])
         "terminal's name and runs until interrupted."));
     parser.addHelpOption();
     parser.process(app);
+    const QStringList stray = parser.positionalArguments();
+    if (!stray.isEmpty()) {
+        QTextStream(stderr) << QCoreApplication::applicationName() << ": unexpected argument '"
+                            << stray.first() << "'\n"
+                            << parser.helpText();
+        return 2;
+    }
 
     QTextStream out(stdout);
 

@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 
 #include "boardport.h"
+#include "cavrdudeprocess.h"
 #include "cfilelocations.h"
 #include "componentversion.h"
 #include "intelhex.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -23,6 +25,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTextBlock>
+#include <QTextCodec>
 #include <QTimer>
 #include <QToolBar>
 
@@ -198,6 +201,9 @@ void MainWindow::createToolBars()
 void MainWindow::createStatusBar()
 {
     statusBar()->showMessage(tr("Ready"));
+    runStatus = new QLabel(statusBar());
+    runStatus->setObjectName(QStringLiteral("runStatus"));
+    statusBar()->addPermanentWidget(runStatus);
 }
 
 void MainWindow::createDockWindows()
@@ -254,6 +260,16 @@ void MainWindow::closeEvent(QCloseEvent *event)
     cancelDownload();
 }
 
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!warnNotConnectedWhenShown)
+        return;
+    warnNotConnectedWhenShown = false;
+    // Once the window is up rather than from within its showing.
+    QTimer::singleShot(0, this, &MainWindow::warnNotConnected);
+}
+
 void MainWindow::openFile()
 {
     const bool wasAutoMode = autoMode;
@@ -270,8 +286,12 @@ void MainWindow::openFile()
     }
 
     QFile file(fileName);
-    const QString error
-        = file.open(QIODevice::ReadOnly) ? intelHexError(&file) : file.errorString();
+    QString error;
+    // Reading a named pipe waits for a writer, for ever; a device may never end.
+    if (QFileInfo::exists(fileName) && !QFileInfo(fileName).isFile())
+        error = tr("it is not a regular file");
+    else
+        error = file.open(QIODevice::ReadOnly) ? intelHexError(&file) : file.errorString();
     if (!error.isEmpty()) {
         // In "--auto" mode nobody is at the keyboard yet; "Output" is what the user finds.
         if (wasAutoMode)
@@ -312,8 +332,11 @@ void MainWindow::download()
         showVerdict(tr("Download not started: no serial port is described as \"%1\". Connect the "
                        "board, or name its port in ARVEX_BOARD_PORT.")
                         .arg(boardDescription));
-        QMessageBox::warning(
-            this, tr("Warning"), QStringLiteral("Arvex is not connected!"), QMessageBox::Ok);
+        // An "--auto" start gets here before the window is shown.
+        if (isVisible())
+            warnNotConnected();
+        else
+            warnNotConnectedWhenShown = true;
         return;
     }
     const BoardPort &board = ports.at(boardIndex);
@@ -346,7 +369,8 @@ void MainWindow::download()
         QStringLiteral("-Uflash:w:%1:i").arg(currentHexFile),
     };
 
-    avrdudeProcess = new QProcess(this);
+    outputDecoder.reset(QTextCodec::codecForLocale()->makeDecoder());
+    avrdudeProcess = new CAvrdudeProcess(this);
     avrdudeProcess->setProcessChannelMode(QProcess::MergedChannels);
     connect(avrdudeProcess, SIGNAL(readyRead()), this, SLOT(onProcessReadyRead()));
     connect(avrdudeProcess, SIGNAL(finished(int, QProcess::ExitStatus)), this,
@@ -357,7 +381,7 @@ void MainWindow::download()
     runStop = RunStop::None;
     cancelAct->setEnabled(true);
     stallTimer->start(stallSeconds() * 1000);
-    statusBar()->showMessage(tr("Downloading..."));
+    runStatus->setText(tr("Downloading..."));
     avrdudeProcess->start(program, arguments, QIODevice::ReadWrite);
 }
 
@@ -381,8 +405,7 @@ void MainWindow::stopAvrdude()
 {
     stallTimer->stop();
     cancelAct->setEnabled(false);
-    avrdudeProcess->terminate();
-    QTimer::singleShot(killDelayMs, avrdudeProcess.data(), &QProcess::kill);
+    avrdudeProcess->stop(killDelayMs);
 }
 
 void MainWindow::about()
@@ -399,7 +422,7 @@ void MainWindow::onProcessReadyRead()
     const QByteArray output = upToFirstZero(avrdudeProcess->readAll());
     // Always at the end, wherever a click in the view left the cursor.
     outputView->moveCursor(QTextCursor::End);
-    outputView->textCursor().insertText(QString::fromLatin1(output));
+    outputView->textCursor().insertText(outputDecoder->toUnicode(output));
     scrollToEnd(outputView);
     if (stallTimer->isActive())
         stallTimer->start();
@@ -449,7 +472,13 @@ void MainWindow::finishDownload(const QString &verdict)
 void MainWindow::showVerdict(const QString &line)
 {
     appendOutputLine(line);
-    statusBar()->showMessage(line);
+    runStatus->setText(line);
+}
+
+void MainWindow::warnNotConnected()
+{
+    QMessageBox::warning(
+        this, tr("Warning"), QStringLiteral("Arvex is not connected!"), QMessageBox::Ok);
 }
 
 void MainWindow::appendOutputLine(const QString &line)

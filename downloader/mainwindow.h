@@ -5,11 +5,17 @@
 #include <QPointer>
 #include <QProcess>
 
+#include <memory>
+
+class CAvrdudeProcess;
 class QAction;
 class QCloseEvent;
 class QDockWidget;
+class QLabel;
 class QMenu;
 class QPlainTextEdit;
+class QShowEvent;
+class QTextDecoder;
 class QTimer;
 
 class MainWindow : public QMainWindow
@@ -26,6 +32,8 @@ public:
 protected:
     // While avrdude writes, asks before closing; a confirmed close waits until avrdude has ended.
     void closeEvent(QCloseEvent *event) override;
+    // Shows the "not connected" warning of an "--auto" start over the window.
+    void showEvent(QShowEvent *event) override;
 
 private slots:
     void openFile();
@@ -51,6 +59,7 @@ private:
     void stopAvrdude();
     // A line in "Output" that the status bar repeats.
     void showVerdict(const QString &line);
+    void warnNotConnected();
     void appendOutputLine(const QString &line);
 
     // Why the run is being ended by this window rather than by avrdude itself.
@@ -58,6 +67,8 @@ private:
 
     QPlainTextEdit *hexView = nullptr;
     QPlainTextEdit *outputView = nullptr;
+    // The state of the run, beside the status bar's passing messages and tips, which would hide it.
+    QLabel *runStatus = nullptr;
     QDockWidget *outputDock = nullptr;
     QMenu *viewMenu = nullptr;
     QAction *openAct = nullptr;
@@ -68,10 +79,13 @@ private:
     QAction *aboutAct = nullptr;
     QAction *aboutQtAct = nullptr;
     QString currentHexFile;
-    QPointer<QProcess> avrdudeProcess;
+    QPointer<CAvrdudeProcess> avrdudeProcess;
+    // Kept for the whole run: a letter may come split between two reads.
+    std::unique_ptr<QTextDecoder> outputDecoder;
     // Runs while avrdude is silent; a board that went away leaves avrdude waiting for ever.
     QTimer *stallTimer = nullptr;
     RunStop runStop = RunStop::None;
     bool closeWhenStopped = false;
+    bool warnNotConnectedWhenShown = false;
     bool autoMode = false;
 };

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTest>
@@ -16,10 +17,14 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <thread>
 
 namespace downloadertesting {
 
@@ -47,6 +52,34 @@ private:
     int master = -1;
 };
 
+// A named pipe in place of whatever was at path. Reading it waits for a writer; the guard plays one
+// for any reader that waits, so that a window reading it fails its test rather than hangs.
+class NamedPipe
+{
+public:
+    explicit NamedPipe(const QString &path)
+        : path(QFile::encodeName(path))
+    {
+        ::unlink(this->path.constData());
+        ::mkfifo(this->path.constData(), 0600);
+        guard = std::thread([this] {
+            for (; !done; std::this_thread::sleep_for(std::chrono::milliseconds(20)))
+                ::close(::open(this->path.constData(), O_WRONLY | O_NONBLOCK));
+        });
+    }
+    ~NamedPipe()
+    {
+        done = true;
+        guard.join();
+        ::unlink(path.constData());
+    }
+
+private:
+    const QByteArray path;
+    std::atomic_bool done { false };
+    std::thread guard;
+};
+
 inline QString programFile(const QString &relativePath)
 {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/') + relativePath;
@@ -57,21 +90,27 @@ inline QString standInPath()
     return programFile(QStringLiteral("file/avrdude"));
 }
 
-// Records its arguments (one a line) and the file it was told to flash beside itself, prints a
-// few lines and a Latin-1 word with text after a zero byte, and ends as STANDIN_EXIT says.
-// With STANDIN_IGNORE_TERM it does not end when asked to.
+// Records its arguments (one a line) and the file it was told to flash beside itself, names that
+// file, prints a few lines and a UTF-8 word split inside a letter between two writes with text
+// after a zero byte, and ends as STANDIN_EXIT says. With STANDIN_IGNORE_TERM it does not end when
+// asked to; with STANDIN_CHILD it starts a child that would run on and writes its pid there.
 inline const char standInScript[] = R"(#!/bin/sh
 [ -n "$STANDIN_IGNORE_TERM" ] && trap '' TERM
 printf '%s\n' "$@" > "$0.args"
 for arg in "$@"; do
-    case "$arg" in -Uflash:w:*) file=${arg#-Uflash:w:}; cat "${file%:i}" > "$0.flashed";; esac
+    case "$arg" in -Uflash:w:*) file=${arg#-Uflash:w:}; file=${file%:i}; cat "$file" > "$0.flashed";; esac
 done
+printf 'Reading %s\n' "$file"
+if [ -n "$STANDIN_CHILD" ]; then
+    sleep 1000 >/dev/null 2>&1 &
+    echo $! > "$STANDIN_CHILD"
+fi
 i=0
 while [ $i -lt "${STANDIN_LINES:-3}" ]; do echo "avrdude stand-in line $i"; i=$((i+1)); done
 if [ -n "$STANDIN_WAIT_FOR" ]; then
     while [ ! -e "$STANDIN_WAIT_FOR" ]; do sleep 0.02; done
 fi
-printf 'Fl\344che\000not shown\n'
+printf 'Fl\303'; sleep 0.1; printf '\244che\000not shown\n'
 [ "$STANDIN_EXIT" = crash ] && kill -SEGV $$
 exit "${STANDIN_EXIT:-0}"
 )";
@@ -151,6 +190,13 @@ inline QWidget *downloadButton(const QWidget *window)
 {
     const auto *toolBar = window->findChild<QToolBar *>(QStringLiteral("toolToolBar"));
     return toolBar->widgetForAction(action(window, "downloadAct"));
+}
+
+// The state of the run as the status bar shows it.
+inline QString runStatus(const QWidget *window)
+{
+    const auto *label = window->findChild<QLabel *>(QStringLiteral("runStatus"));
+    return label && label->isVisibleTo(window) ? label->text() : QString();
 }
 
 inline QStringList outputLines(const QWidget *window)

@@ -21,7 +21,8 @@ private slots:
     void simulatedBoard_data();
     void simulatedBoard();
     void boardGoneMidDownload();
-    void boardSimulatorHelp();
+    void boardSimulatorCommandLine_data();
+    void boardSimulatorCommandLine();
 
 private:
     // Starts the utility with "--auto" against the board at port and waits for the run's end.
@@ -127,13 +128,30 @@ void tst_Avrdude::boardGoneMidDownload()
     QVERIFY(action(window.get(), "downloadAct")->isEnabled());
 }
 
-void tst_Avrdude::boardSimulatorHelp()
+void tst_Avrdude::boardSimulatorCommandLine_data()
 {
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("start");
+    QTest::newRow("help") << "--help" << 0 << QByteArray("Usage:");
+    QTest::newRow("stray argument")
+        << "extra" << 2 << QByteArray("ArvexBoardSim: unexpected argument 'extra'\nUsage:");
+}
+
+void tst_Avrdude::boardSimulatorCommandLine()
+{
+    QFETCH(QString, argument);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, start);
     QProcess simulator;
-    simulator.start(QStringLiteral(ARVEX_BOARDSIM), { QStringLiteral("--help") });
+    simulator.start(QStringLiteral(ARVEX_BOARDSIM), { argument });
     QVERIFY(simulator.waitForFinished(10000));
-    QCOMPARE(simulator.exitCode(), 0);
-    QVERIFY(simulator.readAllStandardOutput().contains("--help"));
+    QCOMPARE(simulator.exitCode(), exitCode);
+    // Help goes to standard output, a mistake to standard error; both with the options.
+    const QByteArray printed
+        = exitCode == 0 ? simulator.readAllStandardOutput() : simulator.readAllStandardError();
+    QVERIFY2(printed.startsWith(start), printed.constData());
+    QVERIFY(printed.contains("--help"));
 }
 
 QTEST_MAIN(tst_Avrdude)

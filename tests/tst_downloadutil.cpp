@@ -3,13 +3,27 @@
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QInputMethodEvent>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <signal.h>
+
 using namespace downloadertesting;
+
+namespace {
+// A process that has ended counts as gone even while no parent has reaped it yet.
+bool processRunning(pid_t pid)
+{
+    if (::kill(pid, 0) != 0)
+        return false;
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    return !stat.open(QIODevice::ReadOnly) || !stat.readAll().contains(") Z ");
+}
+} // namespace
 
 class tst_DownloadUtil : public QObject
 {
@@ -24,6 +38,7 @@ private slots:
     void secondRunClearsOutput();
     void verdict_data();
     void verdict();
+    void verdictStaysWhileHovering();
     void openDuringRunKeepsDownloadDisabled();
     void stopDuringRun_data();
     void stopDuringRun();
@@ -33,7 +48,7 @@ private slots:
     void closeFileDisablesDownload();
     void autoStart_data();
     void autoStart();
-    void autoStartWithoutBoardWarnsBeforeWindowShows();
+    void autoStartWithoutBoardWarnsOverTheWindow();
     void unknownOptionEndsProgram();
 
 private:
@@ -66,8 +81,8 @@ void tst_DownloadUtil::cleanup()
     window.reset();
     removeStandIn();
     QFile::remove(programFile(QStringLiteral("hex/ArvexFirmware.hex")));
-    for (const char *name :
-        { "STANDIN_EXIT", "STANDIN_LINES", "STANDIN_WAIT_FOR", "STANDIN_IGNORE_TERM" })
+    for (const char *name : { "STANDIN_EXIT", "STANDIN_LINES", "STANDIN_WAIT_FOR",
+             "STANDIN_IGNORE_TERM", "STANDIN_CHILD" })
         qunsetenv(name);
     qputenv("PATH", savedPath);
 }
@@ -83,7 +98,10 @@ void tst_DownloadUtil::openThroughDialog(const QString &path)
 {
     whenModal<QFileDialog>(window.get(), [path](QFileDialog *dialog) {
         QApplication::setActiveWindow(dialog);
-        QTest::keyClicks(QApplication::focusWidget(), path);
+        // Typed as an input method types letters that have no key, Chinese ones among them.
+        QInputMethodEvent typed;
+        typed.setCommitString(path);
+        QApplication::sendEvent(QApplication::focusWidget(), &typed);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
     const auto *toolBar = window->findChild<QToolBar *>(QStringLiteral("fileToolBar"));
@@ -97,7 +115,7 @@ void tst_DownloadUtil::clickDownload()
 
 void tst_DownloadUtil::downloadRunsAvrdudeAndShowsItsOutput()
 {
-    const QString hexFile = dir.filePath(QStringLiteral("my firmware.hex"));
+    const QString hexFile = dir.filePath(QStringLiteral("空格 中文/ArvexFirmware.hex"));
     QVERIFY(writeFile(hexFile, ":00000001FF\n"));
     const QString go = dir.filePath(QStringLiteral("go"));
     qputenv("STANDIN_WAIT_FOR", go.toLocal8Bit());
@@ -123,11 +141,12 @@ void tst_DownloadUtil::downloadRunsAvrdudeAndShowsItsOutput()
     QCOMPARE(standInArguments(), expectedArguments);
 
     const QStringList lines = outputLines(window.get());
-    QCOMPARE(lines.size(), 202);
-    QCOMPARE(lines.at(0), QStringLiteral("avrdude stand-in line 0"));
-    QCOMPARE(lines.at(200), QStringLiteral("Fl\u00e4che"));
+    QCOMPARE(lines.size(), 203);
+    QCOMPARE(lines.at(0), "Reading " + hexFile);
+    QCOMPARE(lines.at(1), QStringLiteral("avrdude stand-in line 0"));
+    QCOMPARE(lines.at(201), QStringLiteral("Fl\u00e4che"));
     QCOMPARE(
-        lines.at(201), QStringLiteral("Download succeeded: avrdude finished with exit code 0."));
+        lines.at(202), QStringLiteral("Download succeeded: avrdude finished with exit code 0."));
 
     const QScrollBar *scrollBar = outputView(window.get())->verticalScrollBar();
     QVERIFY(scrollBar->maximum() > 0);
@@ -144,12 +163,12 @@ void tst_DownloadUtil::secondRunClearsOutput()
     clickDownload();
     QVERIFY(runFinished(window.get()));
     const QStringList firstRun = outputLines(window.get());
-    QCOMPARE(firstRun.size(), 5);
+    QCOMPARE(firstRun.size(), 6);
 
     clickDownload();
     QVERIFY(!action(window.get(), "downloadAct")->isEnabled());
     QVERIFY(outputView(window.get())->toPlainText().isEmpty());
-    QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Downloading..."));
+    QCOMPARE(runStatus(window.get()), QStringLiteral("Downloading..."));
     QVERIFY(runFinished(window.get()));
     QCOMPARE(outputLines(window.get()), firstRun);
 }
@@ -209,8 +228,30 @@ void tst_DownloadUtil::verdict()
     const QStringList lines = outputLines(window.get());
     QVERIFY(lines.size() >= lastLines.size());
     QCOMPARE(lines.mid(lines.size() - lastLines.size()).join('\n'), lastLines.join('\n'));
-    QCOMPARE(window->statusBar()->currentMessage(), lastLines.last());
+    QCOMPARE(runStatus(window.get()), lastLines.last());
     QVERIFY(action(window.get(), "closeAct")->isEnabled());
+}
+
+void tst_DownloadUtil::verdictStaysWhileHovering()
+{
+    const QString hexFile = dir.filePath(QStringLiteral("a.hex"));
+    QVERIFY(writeFile(hexFile, ":00000001FF\n"));
+    showWindow();
+    openThroughDialog(hexFile);
+    clickDownload();
+    QVERIFY(runFinished(window.get()));
+    const QString verdict = "Download succeeded: avrdude finished with exit code 0.";
+
+    // Onto the Open button, whose tip shows, and off it, which takes the tip away; from elsewhere,
+    // since a move to where the cursor already is moves nothing.
+    const auto *toolBar = window->findChild<QToolBar *>(QStringLiteral("fileToolBar"));
+    QTest::mouseMove(hexView(window.get()));
+    QTest::mouseMove(toolBar->widgetForAction(action(window.get(), "openAct")));
+    QTRY_COMPARE(window->statusBar()->currentMessage(), QStringLiteral("Open an existing file"));
+    QCOMPARE(runStatus(window.get()), verdict);
+    QTest::mouseMove(hexView(window.get()));
+    QTRY_VERIFY(window->statusBar()->currentMessage().isEmpty());
+    QCOMPARE(runStatus(window.get()), verdict);
 }
 
 void tst_DownloadUtil::openDuringRunKeepsDownloadDisabled()
@@ -263,6 +304,10 @@ void tst_DownloadUtil::stopDuringRun()
         qputenv("STANDIN_IGNORE_TERM", "1");
     const QString go = dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
     qputenv("STANDIN_WAIT_FOR", go.toLocal8Bit());
+    // What avrdude started must end with it when the window ends the run.
+    const QString childFile = go + QStringLiteral(".child");
+    if (stop != Stop::ExitThenWait)
+        qputenv("STANDIN_CHILD", childFile.toLocal8Bit());
     const QString hexFile = dir.filePath(QStringLiteral("a.hex"));
     QVERIFY(writeFile(hexFile, ":00000001FF\n"));
     showWindow();
@@ -306,9 +351,14 @@ void tst_DownloadUtil::stopDuringRun()
         ? "Download succeeded: avrdude finished with exit code 0."
         : "Download canceled";
     QCOMPARE(outputLines(window.get()).last(), verdict);
-    QCOMPARE(window->statusBar()->currentMessage(), verdict);
+    QCOMPARE(runStatus(window.get()), verdict);
     QVERIFY(!action(window.get(), "cancelAct")->isEnabled());
     QCOMPARE(window->isVisible(), stop != Stop::ExitThenCloseAnyway);
+    if (stop != Stop::ExitThenWait) {
+        const pid_t child = readFile(childFile).trimmed().toInt();
+        QVERIFY(child > 0);
+        QTRY_VERIFY(!processRunning(child));
+    }
 }
 
 void tst_DownloadUtil::openRefusesWhatIsNotIntelHex_data()
@@ -322,6 +372,8 @@ void tst_DownloadUtil::openRefusesWhatIsNotIntelHex_data()
     QTest::newRow("checksum") << QByteArray(":0100000000FF\n\n:0100000000FE\n:00000001FF\n")
                               << "line 3 has a wrong checksum";
     QTest::newRow("no end") << QByteArray(":0100000000FF\n") << "the end-of-file record is missing";
+    // Null bytes: a named pipe, which has no end until a writer comes and goes.
+    QTest::newRow("named pipe") << QByteArray() << "it is not a regular file";
 }
 
 void tst_DownloadUtil::openRefusesWhatIsNotIntelHex()
@@ -330,7 +382,12 @@ void tst_DownloadUtil::openRefusesWhatIsNotIntelHex()
     QFETCH(QString, reason);
     const QString good = dir.filePath(QStringLiteral("good.hex"));
     const QString bad = dir.filePath(QStringLiteral("bad.hex"));
-    QVERIFY(writeFile(good, ":00000001FF\n") && writeFile(bad, bytes));
+    QVERIFY(writeFile(good, ":00000001FF\n"));
+    std::unique_ptr<NamedPipe> pipe;
+    if (bytes.isNull())
+        pipe = std::make_unique<NamedPipe>(bad);
+    else
+        QVERIFY(writeFile(bad, bytes));
     showWindow();
     openThroughDialog(good);
     QString boxText;
@@ -378,24 +435,33 @@ void tst_DownloadUtil::closeFileDisablesDownload()
 void tst_DownloadUtil::autoStart_data()
 {
     QTest::addColumn<QByteArray>("firmwareBytes");
+    QTest::addColumn<bool>("namedPipe");
     QTest::addColumn<QString>("refusal");
 
     const QString refusal = "Download not started: cannot read the firmware file "
         + programFile(QStringLiteral("hex/ArvexFirmware.hex")) + ": %1.";
-    QTest::newRow("firmware present") << readFile(QStringLiteral(ARVEX_FIRMWARE_HEX)) << QString();
-    QTest::newRow("firmware missing") << QByteArray() << refusal.arg("No such file or directory");
+    QTest::newRow("firmware present")
+        << readFile(QStringLiteral(ARVEX_FIRMWARE_HEX)) << false << QString();
+    QTest::newRow("firmware missing")
+        << QByteArray() << false << refusal.arg("No such file or directory");
     QTest::newRow("firmware not hex")
-        << QByteArray("<html>\n") << refusal.arg("line 1 does not start with ':'");
+        << QByteArray("<html>\n") << false << refusal.arg("line 1 does not start with ':'");
+    QTest::newRow("firmware a named pipe")
+        << QByteArray() << true << refusal.arg("it is not a regular file");
 }
 
 void tst_DownloadUtil::autoStart()
 {
     QFETCH(QByteArray, firmwareBytes);
+    QFETCH(bool, namedPipe);
     QFETCH(QString, refusal);
     const bool firmwarePresent = refusal.isEmpty();
     const QString firmware = programFile(QStringLiteral("hex/ArvexFirmware.hex"));
     if (!firmwareBytes.isEmpty())
         QVERIFY(writeFile(firmware, firmwareBytes));
+    std::unique_ptr<NamedPipe> pipe;
+    if (namedPipe)
+        pipe = std::make_unique<NamedPipe>(firmware);
     const QString go = dir.filePath(QStringLiteral("go-auto"));
     QFile::remove(go);
     qputenv("STANDIN_WAIT_FOR", go.toLocal8Bit());
@@ -428,36 +494,37 @@ void tst_DownloadUtil::autoStart()
         QTest::qWait(200);
         QVERIFY(standInArguments().isEmpty());
         QVERIFY(!action(window.get(), "closeAct")->isEnabled());
-        QCOMPARE(window->statusBar()->currentMessage(), refusal);
+        QCOMPARE(runStatus(window.get()), refusal);
     }
     QVERIFY(!boxShown);
 }
 
-void tst_DownloadUtil::autoStartWithoutBoardWarnsBeforeWindowShows()
+void tst_DownloadUtil::autoStartWithoutBoardWarnsOverTheWindow()
 {
     // The test machine has no board attached; without ARVEX_BOARD_PORT no port matches.
     qunsetenv("ARVEX_BOARD_PORT");
     QVERIFY(writeFile(programFile(QStringLiteral("hex/ArvexFirmware.hex")),
         readFile(QStringLiteral(ARVEX_FIRMWARE_HEX))));
     QString boxText;
-    bool windowVisible = true;
+    const QWidget *boxParent = nullptr;
+    bool parentVisible = false;
     whenModal<QMessageBox>(this, [&](QMessageBox *box) {
         boxText = box->text();
-        windowVisible = false;
-        for (QWidget *widget : QApplication::topLevelWidgets())
-            windowVisible
-                = windowVisible || (qobject_cast<QMainWindow *>(widget) && widget->isVisible());
+        boxParent = box->parentWidget();
+        parentVisible = boxParent && boxParent->isVisible();
         QApplication::setActiveWindow(box);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
 
     window = createWindow({ QStringLiteral("--auto") });
-    QCOMPARE(boxText, QStringLiteral("Arvex is not connected!"));
-    QVERIFY(!windowVisible);
+    window->show();
+    QTRY_COMPARE(boxText, QStringLiteral("Arvex is not connected!"));
+    QCOMPARE(boxParent, window.get());
+    QVERIFY(parentVisible);
     const QString noBoard = "Download not started: no serial port is described as \"Arduino Mega "
                             "2560\". Connect the board, or name its port in ARVEX_BOARD_PORT.";
     QCOMPARE(outputLines(window.get()), QStringList { noBoard });
-    QCOMPARE(window->statusBar()->currentMessage(), noBoard);
+    QCOMPARE(runStatus(window.get()), noBoard);
     QVERIFY(action(window.get(), "downloadAct")->isEnabled());
     QVERIFY(standInArguments().isEmpty());
 }

@@ -49,21 +49,28 @@ void tst_EEGSim::cleanupTestCase()
 void tst_EEGSim::simulatorOptions_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("rate zero") << QStringList { "--rate", "0" };
-    QTest::newRow("attention 256") << QStringList { "--attention", "256" };
-    QTest::newRow("noise text") << QStringList { "--noise", "low" };
-    QTest::newRow("stray argument") << QStringList { "COM3" };
+    QTest::addColumn<QString>("complaint");
+    QTest::newRow("rate zero") << QStringList { "--rate", "0" }
+                               << "--rate must be a number above 0 and at most 100000, got '0'";
+    QTest::newRow("attention 256") << QStringList { "--attention", "256" }
+                                   << "--attention must be a whole number from 0 to 255, got '256'";
+    QTest::newRow("noise text") << QStringList { "--noise", "low" }
+                                << "--noise must be a whole number from 0 to 255, got 'low'";
+    QTest::newRow("stray argument") << QStringList { "COM3" } << "unexpected argument 'COM3'";
 }
 
 void tst_EEGSim::simulatorOptions()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QString, complaint);
     QProcess wrong;
     wrong.start(QStringLiteral(ARVEX_EEGSIM), arguments);
     QVERIFY(wrong.waitForFinished(5000));
     QCOMPARE(wrong.exitCode(), 2);
     QVERIFY(wrong.readAllStandardOutput().isEmpty());
-    QVERIFY(wrong.readAllStandardError().startsWith("Usage:"));
+    const QString error = QString::fromLocal8Bit(wrong.readAllStandardError());
+    QCOMPARE(error.section('\n', 0, 0), QStringLiteral(ARVEX_EEGSIM ": ") + complaint);
+    QVERIFY(error.section('\n', 1).startsWith("Usage:"));
 }
 
 void tst_EEGSim::simulatorHelp()

@@ -63,6 +63,13 @@ bool parseInt(const char *text, int low, int high, int *value)
     return true;
 }
 
+// Says which value is wrong, before the usage; getopt reports unknown options itself.
+bool wrongValue(const char *program, const char *option, const char *expected, const char *value)
+{
+    std::fprintf(stderr, "%s: %s must be %s, got '%s'\n", program, option, expected, value);
+    return false;
+}
+
 bool parseOptions(int argc, char **argv, Options *options)
 {
     static const option longOptions[] = { { "rate", required_argument, nullptr, 'r' },
@@ -78,16 +85,16 @@ bool parseOptions(int argc, char **argv, Options *options)
             char *end = nullptr;
             options->rate = std::strtod(optarg, &end);
             if (end == optarg || *end != '\0' || !(options->rate > 0.0 && options->rate <= 100000))
-                return false;
+                return wrongValue(argv[0], "--rate", "a number above 0 and at most 100000", optarg);
             break;
         }
         case 'a':
             if (!parseInt(optarg, 0, 255, &options->attention))
-                return false;
+                return wrongValue(argv[0], "--attention", "a whole number from 0 to 255", optarg);
             break;
         case 'n':
             if (!parseInt(optarg, 0, 255, &options->noise))
-                return false;
+                return wrongValue(argv[0], "--noise", "a whole number from 0 to 255", optarg);
             break;
         case 'c':
             options->clean = true;
@@ -97,14 +104,18 @@ bool parseOptions(int argc, char **argv, Options *options)
             break;
         case 's':
             if (!parseInt(optarg, 0, 0x7fffffff, &seed))
-                return false;
+                return wrongValue(argv[0], "--seed", "a whole number from 0 to 2147483647", optarg);
             options->seed = unsigned(seed);
             break;
         default:
             return false;
         }
     }
-    return optind == argc;
+    if (optind < argc) {
+        std::fprintf(stderr, "%s: unexpected argument '%s'\n", argv[0], argv[optind]);
+        return false;
+    }
+    return true;
 }
 
 // The frame shape the headset sends: sync pair, payload length 32, signal quality, 24 band-power
