@@ -18,7 +18,6 @@ private slots:
     void cleanupTestCase();
     void simulatorOptions_data();
     void simulatorOptions();
-    void simulatorHelp();
     void highAttentionClicksStartWhileDialogOpen();
 
 private:
@@ -52,10 +51,6 @@ void tst_EEGSim::simulatorOptions_data()
     QTest::addColumn<QString>("complaint");
     QTest::newRow("rate zero") << QStringList { "--rate", "0" }
                                << "--rate must be a number above 0 and at most 100000, got '0'";
-    QTest::newRow("attention 256") << QStringList { "--attention", "256" }
-                                   << "--attention must be a whole number from 0 to 255, got '256'";
-    QTest::newRow("noise text") << QStringList { "--noise", "low" }
-                                << "--noise must be a whole number from 0 to 255, got 'low'";
     QTest::newRow("stray argument") << QStringList { "COM3" } << "unexpected argument 'COM3'";
 }
 
@@ -71,15 +66,6 @@ void tst_EEGSim::simulatorOptions()
     const QString error = QString::fromLocal8Bit(wrong.readAllStandardError());
     QCOMPARE(error.section('\n', 0, 0), QStringLiteral(ARVEX_EEGSIM ": ") + complaint);
     QVERIFY(error.section('\n', 1).startsWith("Usage:"));
-}
-
-void tst_EEGSim::simulatorHelp()
-{
-    QProcess help;
-    help.start(QStringLiteral(ARVEX_EEGSIM), { QStringLiteral("--help") });
-    QVERIFY(help.waitForFinished(5000));
-    QCOMPARE(help.exitCode(), 0);
-    QVERIFY(help.readAllStandardOutput().contains("--attention"));
 }
 
 void tst_EEGSim::highAttentionClicksStartWhileDialogOpen()
