@@ -14,7 +14,10 @@ CRowHeaderView::CRowHeaderView(QWidget *parent)
 
 void CRowHeaderView::paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const
 {
+    // The section's painting leaves the painter clipped to nothing.
+    painter->save();
     QHeaderView::paintSection(painter, rect, logicalIndex);
+    painter->restore();
     // The header's style sheet ignores the sections' background role: tint over the section,
     // keeping its border and number readable.
     const QVariant tint = model()->headerData(logicalIndex, orientation(), Qt::BackgroundRole);
