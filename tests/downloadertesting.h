@@ -2,7 +2,9 @@
 // serial port, the stand-in avrdude beside the test program, and the window.
 #pragma once
 
+#include "filetesting.h"
 #include "mainwindow.h"
+#include "modaltesting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,6 +29,14 @@
 #include <thread>
 
 namespace downloadertesting {
+
+using filetesting::writeFile;
+using modaltesting::onNextModal;
+
+inline QByteArray readFile(const QString &path)
+{
+    return filetesting::readFile(path, {});
+}
 
 // A pseudo-terminal whose far end nobody answers on: a serial port without a board.
 class PseudoTerminal
@@ -136,38 +146,10 @@ inline void removeStandIn()
     QFile::remove(standInPath() + QStringLiteral(".flashed"));
 }
 
-inline QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 inline QStringList standInArguments()
 {
     const QString text = QString::fromLocal8Bit(readFile(standInPath() + QStringLiteral(".args")));
     return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
-inline bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// Acts on the next modal widget of type T from the nested event loop that shows it; the timer goes
-// with owner when nothing of the kind appears.
-template <class T>
-void whenModal(QObject *owner, const std::function<void(T *)> &act)
-{
-    auto *timer = new QTimer(owner);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto *widget = qobject_cast<T *>(QApplication::activeModalWidget())) {
-            timer->stop();
-            act(widget);
-        }
-    });
-    timer->start(10);
 }
 
 inline QAction *action(const QWidget *window, const char *objectName)

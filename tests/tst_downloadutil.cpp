@@ -96,14 +96,16 @@ void tst_DownloadUtil::showWindow(const QStringList &options)
 
 void tst_DownloadUtil::openThroughDialog(const QString &path)
 {
-    whenModal<QFileDialog>(window.get(), [path](QFileDialog *dialog) {
-        QApplication::setActiveWindow(dialog);
-        // Typed as an input method types letters that have no key, Chinese ones among them.
-        QInputMethodEvent typed;
-        typed.setCommitString(path);
-        QApplication::sendEvent(QApplication::focusWidget(), &typed);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    });
+    onNextModal<QFileDialog>(
+        [path](QFileDialog *dialog) {
+            QApplication::setActiveWindow(dialog);
+            // Typed as an input method types letters that have no key, Chinese ones among them.
+            QInputMethodEvent typed;
+            typed.setCommitString(path);
+            QApplication::sendEvent(QApplication::focusWidget(), &typed);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        },
+        window.get());
     const auto *toolBar = window->findChild<QToolBar *>(QStringLiteral("fileToolBar"));
     QTest::mouseClick(toolBar->widgetForAction(action(window.get(), "openAct")), Qt::LeftButton);
 }
@@ -318,14 +320,16 @@ void tst_DownloadUtil::stopDuringRun()
     const QPointer<QProcess> avrdude = window->findChild<QProcess *>();
 
     QString question;
-    whenModal<QMessageBox>(window.get(), [&](QMessageBox *box) {
-        question = box->text();
-        QApplication::setActiveWindow(box);
-        if (stop == Stop::ExitThenCloseAnyway)
-            QTest::mouseClick(box->buttons().at(1), Qt::LeftButton);
-        else
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    });
+    onNextModal<QMessageBox>(
+        [&](QMessageBox *box) {
+            question = box->text();
+            QApplication::setActiveWindow(box);
+            if (stop == Stop::ExitThenCloseAnyway)
+                QTest::mouseClick(box->buttons().at(1), Qt::LeftButton);
+            else
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        },
+        window.get());
     const auto *toolBar = window->findChild<QToolBar *>(QStringLiteral("toolToolBar"));
     if (stop == Stop::Cancel) {
         QTest::mouseClick(
@@ -391,10 +395,12 @@ void tst_DownloadUtil::openRefusesWhatIsNotIntelHex()
     showWindow();
     openThroughDialog(good);
     QString boxText;
-    whenModal<QMessageBox>(window.get(), [&boxText](QMessageBox *box) {
-        boxText = box->text();
-        box->close();
-    });
+    onNextModal<QMessageBox>(
+        [&boxText](QMessageBox *box) {
+            boxText = box->text();
+            box->close();
+        },
+        window.get());
     openThroughDialog(bad);
     QCOMPARE(boxText, "Cannot read file " + bad + ":\n" + reason + ".");
     // The file loaded before stays.
@@ -467,10 +473,12 @@ void tst_DownloadUtil::autoStart()
     qputenv("STANDIN_WAIT_FOR", go.toLocal8Bit());
     bool boxShown = false;
     QObject watchUntilReturn;
-    whenModal<QWidget>(&watchUntilReturn, [&boxShown](QWidget *box) {
-        boxShown = true;
-        box->close();
-    });
+    onNextModal<QWidget>(
+        [&boxShown](QWidget *box) {
+            boxShown = true;
+            box->close();
+        },
+        &watchUntilReturn);
 
     window = createWindow({ QStringLiteral("--auto") });
     // The run is on its way before the window first shows, its output not yet read.
@@ -508,13 +516,15 @@ void tst_DownloadUtil::autoStartWithoutBoardWarnsOverTheWindow()
     QString boxText;
     const QWidget *boxParent = nullptr;
     bool parentVisible = false;
-    whenModal<QMessageBox>(this, [&](QMessageBox *box) {
-        boxText = box->text();
-        boxParent = box->parentWidget();
-        parentVisible = boxParent && boxParent->isVisible();
-        QApplication::setActiveWindow(box);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    });
+    onNextModal<QMessageBox>(
+        [&](QMessageBox *box) {
+            boxText = box->text();
+            boxParent = box->parentWidget();
+            parentVisible = boxParent && boxParent->isVisible();
+            QApplication::setActiveWindow(box);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        },
+        this);
 
     window = createWindow({ QStringLiteral("--auto") });
     window->show();

@@ -1,6 +1,7 @@
 // Kills the client's main window with SIGKILL at random moments while a user edits its table, many
 // of them while the unsaved table is being written beside the points file, and checks that the
 // file left is always a table the user had (or none), and that the next start restores it.
+#include "filetesting.h"
 #include "mainwindowtesting.h"
 
 #include "playback/cplaybackmanager.h"
@@ -71,12 +72,6 @@ QByteArray tableState(const CPlaybackTableView *table)
     PlaybackPoints points;
     table->getPoints(points);
     return stateOf(xmlOf(points));
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Temporary files of interrupted writes beside the recovery file.
@@ -411,14 +406,14 @@ void tst_KilledClient::killedWhileEditing()
         QVERIFY(client.waitForFinished());
         QCOMPARE(client.exitStatus(), QProcess::CrashExit);
 
-        const QByteArray recovery = readFile(programFile(recoveryName));
+        const QByteArray recovery = filetesting::readFile(programFile(recoveryName), {});
         const bool exists = QFile::exists(programFile(recoveryName));
         withRecovery += exists;
         if (mode < 7) {
             ++aimed;
             interrupted += !exists || stateOf(recovery) != aimedState;
         }
-        const QList<QByteArray> states = readFile(statesLogPath()).split('\n');
+        const QList<QByteArray> states = filetesting::readFile(statesLogPath(), {}).split('\n');
         QVERIFY(states.size() > 1);
         if (!exists)
             continue;
@@ -434,7 +429,7 @@ void tst_KilledClient::killedWhileEditing()
             QVERIFY(restart.waitForFinished());
             QVERIFY2(recoveryLeftovers().isEmpty(), qPrintable(recoveryLeftovers().join(' ')));
             // Kept for a second crash until the next save at quit.
-            QCOMPARE(readFile(programFile(recoveryName)), recovery);
+            QCOMPARE(filetesting::readFile(programFile(recoveryName), {}), recovery);
             ++restored;
         }
     }

@@ -1,10 +1,11 @@
 // Kills a process of this test with SIGKILL at random moments while it saves the parameter files
 // and a points file of thousands of points through the program's own save code, and checks that
 // every kill leaves each file whole: the content of one save or the next, never a mix.
+#include "filetesting.h"
 #include "options/coptions.h"
-#include "saveleftovers.h"
 #include "playback/cdefaultpointsfile.h"
 #include "playback/cplaybackpointsxml.h"
+#include "saveleftovers.h"
 
 #include "ArvexDll.h"
 
@@ -18,6 +19,8 @@
 #include <QtTest>
 
 #include <cstdio>
+
+using namespace filetesting;
 
 namespace {
 
@@ -143,12 +146,6 @@ QVector<QByteArray> contentAfter(qint64 saves)
     return { jsonText({ { "upgrade", round(UpgradeStep) } }),
         jsonText({ { "language", round(LanguageStep) } }), jsonText(jog), jsonText(playback),
         pointsText(round(PointsStep)) };
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
 // Temporary files of a save beside the saved files.

@@ -1,5 +1,6 @@
 // Tests of the main window: start-up state, the connection results and the firmware hand-over.
 #include "mainwindowtesting.h"
+#include "modaltesting.h"
 
 #include "widgets/cshownewfeaturesdialog.h"
 #include "widgets/cshowresultdialog.h"
@@ -13,6 +14,7 @@
 #include <qcustomplot.h>
 
 using namespace mainwindowtesting;
+using namespace modaltesting;
 
 class tst_MainWindow : public QObject
 {
@@ -358,13 +360,12 @@ void tst_MainWindow::utilityThatCannotStartKeepsClient()
             upgradeButton = button;
     QVERIFY(upgradeButton);
     QString shownText;
-    QTimer::singleShot(0, this, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        shownText = box->text();
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-    });
+    onNextModal<QMessageBox>(
+        [&](QMessageBox *box) {
+            shownText = box->text();
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        },
+        window.get());
     QTest::mouseClick(upgradeButton, Qt::LeftButton);
 
     QVERIFY2(shownText.contains(QDir::toNativeSeparators(utilityPath())), qPrintable(shownText));

@@ -1,6 +1,8 @@
 // Tests of the main window's points file slots: the default file at connection and quit, and
 // the Import... and Export... buttons.
+#include "filetesting.h"
 #include "mainwindowtesting.h"
+#include "modaltesting.h"
 
 #include "playback/cplaybacktableview.h"
 
@@ -13,7 +15,9 @@
 
 #include <functional>
 
+using namespace filetesting;
 using namespace mainwindowtesting;
+using namespace modaltesting;
 
 namespace {
 
@@ -24,34 +28,6 @@ const PlaybackPoints twoPoints { PlaybackPoint { MOVJ, 0, 200, 0, 50, 0, 0, 0 },
 QString defaultFilePath()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/file/PlaybackPoints.xml");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-// Acts on the next modal dialog of type T, from the nested event loop that shows it; the timer
-// goes with owner when nothing of the kind appears.
-template <class T>
-void whenModal(QObject *owner, const std::function<void(T *)> &act)
-{
-    auto *timer = new QTimer(owner);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
-            timer->stop();
-            act(dialog);
-        }
-    });
-    timer->start(10);
 }
 
 } // namespace
@@ -96,7 +72,7 @@ void tst_PlaybackFileSlots::cleanup()
 void tst_PlaybackFileSlots::start(const QByteArray &defaultFile)
 {
     prepareProgramFolder();
-    writeFile(defaultFilePath(), defaultFile);
+    QVERIFY(writeFile(defaultFilePath(), defaultFile));
     arvexsim::reset();
     window = createWindow();
     QVERIFY(waitUntilConnected(window.get()));
@@ -139,16 +115,20 @@ void tst_PlaybackFileSlots::importWithoutPointsKeepsTable()
     start(pointsFileBytes(onePoint));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("import.xml"));
-    writeFile(path, file);
-    whenModal<QFileDialog>(window.get(), [&](QFileDialog *dialog) {
-        dialog->selectFile(path);
-        static_cast<QDialog *>(dialog)->accept();
-    });
+    QVERIFY(writeFile(path, file));
+    onNextModal<QFileDialog>(
+        [&](QFileDialog *dialog) {
+            dialog->selectFile(path);
+            static_cast<QDialog *>(dialog)->accept();
+        },
+        window.get());
     QString message;
-    whenModal<QMessageBox>(window.get(), [&](QMessageBox *box) {
-        message = box->windowTitle() + ": " + box->text();
-        box->button(QMessageBox::Ok)->click();
-    });
+    onNextModal<QMessageBox>(
+        [&](QMessageBox *box) {
+            message = box->windowTitle() + ": " + box->text();
+            box->button(QMessageBox::Ok)->click();
+        },
+        window.get());
     button("importBtn")->click();
 
     QCOMPARE(message,
@@ -169,15 +149,19 @@ void tst_PlaybackFileSlots::exportOfEmptyTableWarns()
 {
     start(pointsFileBytes({}));
     bool fileDialogShown = false;
-    whenModal<QFileDialog>(window.get(), [&](QFileDialog *dialog) {
-        fileDialogShown = true;
-        dialog->reject();
-    });
+    onNextModal<QFileDialog>(
+        [&](QFileDialog *dialog) {
+            fileDialogShown = true;
+            dialog->reject();
+        },
+        window.get());
     QString message;
-    whenModal<QMessageBox>(window.get(), [&](QMessageBox *box) {
-        message = box->windowTitle() + ": " + box->text();
-        box->button(QMessageBox::Ok)->click();
-    });
+    onNextModal<QMessageBox>(
+        [&](QMessageBox *box) {
+            message = box->windowTitle() + ": " + box->text();
+            box->button(QMessageBox::Ok)->click();
+        },
+        window.get());
     button("exportBtn")->click();
 
     QCOMPARE(message, QStringLiteral("Warning: No data to export!"));

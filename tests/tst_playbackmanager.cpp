@@ -1,5 +1,6 @@
 // Tests of the playback points file: its exact text, the lenient reading, hostile files, failed
 // writes and the default file of a run.
+#include "filetesting.h"
 #include "playback/cdefaultpointsfile.h"
 #include "playback/cplaybackmanager.h"
 
@@ -16,6 +17,8 @@
 #endif
 
 Q_DECLARE_METATYPE(PlaybackPoint)
+
+using namespace filetesting;
 
 namespace {
 
@@ -60,18 +63,6 @@ PlaybackPoints domPoints(const QByteArray &bytes)
             pointNumber(text("pauseTime")));
     }
     return points;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
 PlaybackPoints readPoints(const QString &path)

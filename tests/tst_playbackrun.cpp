@@ -1,5 +1,6 @@
 // Tests of the PLAYBACK panel: recording points, the speed ratios and the playback run.
 #include "mainwindowtesting.h"
+#include "modaltesting.h"
 
 #include "playback/cplaybacktableview.h"
 
@@ -16,6 +17,7 @@
 #include <functional>
 
 using namespace mainwindowtesting;
+using namespace modaltesting;
 
 class tst_PlaybackRun : public QObject
 {
@@ -808,14 +810,13 @@ void tst_PlaybackRun::stepToARowTheArmSkips()
 
     pressStep();
     QTRY_VERIFY_WITH_TIMEOUT(table()->stepAction()->isEnabled(), 10000);
-    QTimer answer;
-    connect(&answer, &QTimer::timeout, this, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            answer.stop();
-            QTest::keyClick(box, Qt::Key_S, Qt::AltModifier);
-        }
-    });
-    answer.start(20);
+    onNextModal<QMessageBox>(
+        [](QMessageBox *box) {
+            // Answered once the question has the keyboard, as a user would.
+            QTRY_VERIFY(box->isAncestorOf(QApplication::focusWidget()));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
+        },
+        window.get());
     pressStep();
     QTRY_COMPARE_WITH_TIMEOUT(playbackStatus(),
         QStringLiteral("The arm did not go to row 2: the controller skipped its point."), 10000);

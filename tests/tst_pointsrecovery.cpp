@@ -1,6 +1,8 @@
 // Tests of the unsaved table written beside the points file while it is edited, and of its offer
 // when the window starts after a run that ended without the save at quit.
+#include "filetesting.h"
 #include "mainwindowtesting.h"
+#include "modaltesting.h"
 #include "updatetesting.h"
 
 #include "playback/cplaybacktableview.h"
@@ -11,11 +13,14 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QPointer>
 #include <QThread>
 #include <QTimer>
 #include <QtTest>
 
+using namespace filetesting;
 using namespace mainwindowtesting;
+using namespace modaltesting;
 
 namespace {
 
@@ -30,23 +35,6 @@ QString programFile(const QString &name)
 
 const QString pointsName = QStringLiteral("PlaybackPoints.xml");
 const QString recoveryName = QStringLiteral("PlaybackPoints-autosave.xml");
-
-// Writes the file, dated secondsAgo in the past.
-void writeFile(const QString &path, const QByteArray &bytes, int secondsAgo = 0)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.flush();
-    QVERIFY(file.setFileTime(
-        QDateTime::currentDateTime().addSecs(-secondsAgo), QFileDevice::FileModificationTime));
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
 
 // The copies of recovery files kept beside the points file.
 QStringList keptCopies()
@@ -120,29 +108,25 @@ void tst_PointsRecovery::start(
     const QByteArray &points, const QByteArray &recovery, int recoveryAge, const QString &answer)
 {
     if (!points.isNull())
-        writeFile(programFile(pointsName), points, 60);
+        QVERIFY(writeFile(programFile(pointsName), points, 60));
     if (!recovery.isNull())
-        writeFile(programFile(recoveryName), recovery, recoveryAge);
+        QVERIFY(writeFile(programFile(recoveryName), recovery, recoveryAge));
     arvexsim::reset();
-    auto *timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, [this, timer, answer] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        timer->stop();
-        boxShown = box->windowTitle() + ": " + box->text();
-        for (QAbstractButton *button : box->buttons()) {
-            if (button->text() == answer || box->buttons().size() == 1)
-                QTest::mouseClick(button, Qt::LeftButton);
-        }
-    });
-    timer->start(10);
+    const QPointer<QTimer> answering = onNextModal<QMessageBox>(
+        [this, answer](QMessageBox *box) {
+            boxShown = box->windowTitle() + ": " + box->text();
+            for (QAbstractButton *button : box->buttons()) {
+                if (button->text() == answer || box->buttons().size() == 1)
+                    QTest::mouseClick(button, Qt::LeftButton);
+            }
+        },
+        this);
     window = createWindow(true);
     QVERIFY(waitUntilConnected(window.get()));
     // The box comes after the panels are enabled, from the same slot.
     QTRY_VERIFY(
         table()->isEnabled() && !qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
-    delete timer;
+    delete answering;
 }
 
 void tst_PointsRecovery::offeredAtStart_data()
@@ -170,7 +154,7 @@ void tst_PointsRecovery::offeredAtStart()
 
     // What a write killed before its rename leaves where files cannot be created unnamed.
     const QString leftover = programFile(recoveryName + ".aBcDeF");
-    writeFile(leftover, pointsFileBytes(onePoint).left(100));
+    QVERIFY(writeFile(leftover, pointsFileBytes(onePoint).left(100)));
     start(points, pointsFileBytes(twoPoints), 0, answer);
     QVERIFY(!QFile::exists(leftover));
     QVERIFY2(boxShown.startsWith("Notice: The program ended without saving the playback table."),
@@ -297,8 +281,8 @@ void tst_PointsRecovery::quitWhileWriting()
 
 void tst_PointsRecovery::startupBoxesOneAfterAnother()
 {
-    writeFile(programFile(pointsName), pointsFileBytes(onePoint), 60);
-    writeFile(programFile(recoveryName), pointsFileBytes(twoPoints), 0);
+    QVERIFY(writeFile(programFile(pointsName), pointsFileBytes(onePoint), 60));
+    QVERIFY(writeFile(programFile(recoveryName), pointsFileBytes(twoPoints), 0));
     QVERIFY(updatetesting::installTool(updatetesting::printingTool(
         "<updates><update name=\"ArvexClient\" version=\"9.0\" size=\"2048\"/></updates>")));
     COptions::instance()->setUpgrade(0);

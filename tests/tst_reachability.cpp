@@ -1,6 +1,7 @@
 // Tests of the marks of the table's rows out of the arm's reach and of the question they raise
 // when Start is clicked.
 #include "mainwindowtesting.h"
+#include "modaltesting.h"
 
 #include "armkinematics.h"
 #include "playback/cplaybacktablemodel.h"
@@ -15,6 +16,7 @@
 #include <QtTest>
 
 using namespace mainwindowtesting;
+using namespace modaltesting;
 
 class tst_Reachability : public QObject
 {
@@ -104,19 +106,16 @@ void tst_Reachability::cleanup()
 QString tst_Reachability::clickStartAnswering(int key, Qt::KeyboardModifiers modifiers)
 {
     QString question;
-    // Runs inside the question's own event loop, or inside the run's waits when none comes.
-    QTimer answer;
-    answer.setInterval(20);
-    connect(&answer, &QTimer::timeout, this, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        // The user answers once the question has the keyboard focus.
-        if (!box || !box->isAncestorOf(QApplication::focusWidget()))
-            return;
-        answer.stop();
-        question = box->text();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
-    });
-    answer.start();
+    // Runs inside the question's own event loop; gone with the click when none comes.
+    QObject clicking;
+    onNextModal<QMessageBox>(
+        [&](QMessageBox *box) {
+            // The user answers once the question has the keyboard focus.
+            QTRY_VERIFY(box->isAncestorOf(QApplication::focusWidget()));
+            question = box->text();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+        },
+        &clicking);
     QTest::mouseClick(child<QPushButton>(playbackPanelOf(*window), "startBtn"), Qt::LeftButton);
     return question;
 }

@@ -2,6 +2,7 @@
 // answering the modal dialogs that the update flow opens.
 #pragma once
 
+#include "modaltesting.h"
 #include "updater.h"
 
 #include <QApplication>
@@ -21,6 +22,8 @@
 #endif
 
 namespace updatetesting {
+
+using modaltesting::onNextModal;
 
 using Updates = QList<UpdateKit::Updater::UpdateInfo>;
 
@@ -100,25 +103,6 @@ inline void clickCheckBox(QCheckBox *checkBox)
     const QRect clickable
         = checkBox->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, checkBox);
     QTest::mouseClick(checkBox, Qt::LeftButton, Qt::NoModifier, clickable.center());
-}
-
-// Runs the action on the next visible modal widget of type T, as soon as it is shown. The
-// returned watcher stops looking when deleted.
-template <class T>
-QTimer *onNextModal(std::function<void(T *)> action)
-{
-    auto *watcher = new QTimer(qApp);
-    watcher->setInterval(10);
-    QObject::connect(watcher, &QTimer::timeout, watcher, [watcher, action] {
-        auto *modal = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!modal || !modal->isVisible())
-            return;
-        watcher->stop();
-        watcher->deleteLater();
-        action(modal);
-    });
-    watcher->start();
-    return watcher;
 }
 
 #ifdef Q_OS_UNIX
