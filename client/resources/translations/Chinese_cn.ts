@@ -800,6 +800,14 @@ Start anyway?</source>
         <source>&amp;Cancel</source>
         <translation>取消(&amp;C)</translation>
     </message>
+    <message>
+        <source>Failed to export playback points!</source>
+        <translation>导出回放点失败！</translation>
+    </message>
+    <message>
+        <source>Failed to save playback points!</source>
+        <translation>保存回放点失败！</translation>
+    </message>
 </context>
 <context>
     <name>UpdateKit::ProgressDialog</name>

@@ -800,6 +800,14 @@ Start anyway?</source>
         <source>&amp;Cancel</source>
         <translation>取消(&amp;C)</translation>
     </message>
+    <message>
+        <source>Failed to export playback points!</source>
+        <translation>匯出回放點失敗！</translation>
+    </message>
+    <message>
+        <source>Failed to save playback points!</source>
+        <translation>儲存回放點失敗！</translation>
+    </message>
 </context>
 <context>
     <name>UpdateKit::ProgressDialog</name>

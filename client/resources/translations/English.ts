@@ -796,6 +796,14 @@ Start anyway?</source>
         <source>&amp;Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Failed to export playback points!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to save playback points!</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UpdateKit::ProgressDialog</name>
