@@ -267,6 +267,13 @@
     </message>
 </context>
 <context>
+    <name>CLineEditTableDelegate</name>
+    <message>
+        <source>%1 must be between %2 and %3</source>
+        <translation>%1 必须介于 %2 和 %3 之间</translation>
+    </message>
+</context>
+<context>
     <name>CPlaybackTableView</name>
     <message>
         <source>Warning</source>
