@@ -30,6 +30,8 @@ private slots:
     void poseFieldsFollowTheArm();
     void disconnectAndReconnect();
     void firmwareNoticeFollowsUpgradeFlag();
+    void firmwareNoticeInStoredLanguage_data();
+    void firmwareNoticeInStoredLanguage();
     void upgradeHandsOverToTheUtility();
     void utilityThatCannotStartKeepsClient_data();
     void utilityThatCannotStartKeepsClient();
@@ -54,6 +56,7 @@ void tst_MainWindow::init()
 {
     arvexsim::reset();
     COptions::instance()->setUpgrade(1);
+    COptions::instance()->setLanguage(0);
 }
 
 void tst_MainWindow::startupState()
@@ -287,6 +290,49 @@ void tst_MainWindow::firmwareNoticeFollowsUpgradeFlag()
     COptions::instance()->setUpgrade(1);
     MainWindow window;
     QVERIFY(!window.findChild<CShowNewFeaturesDialog *>());
+}
+
+void tst_MainWindow::firmwareNoticeInStoredLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("missing"); // a notice that is not shipped
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("English") << 0 << "none"
+                             << "Upgrade now";
+    QTest::newRow("Simplified Chinese") << 1 << "none"
+                                        << "现在升级";
+    QTest::newRow("Traditional Chinese") << 2 << "none"
+                                         << "現在升級";
+    QTest::newRow("Simplified Chinese not shipped") << 1 << "_zh_CN"
+                                                    << "Upgrade now";
+}
+
+void tst_MainWindow::firmwareNoticeInStoredLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(QString, missing);
+    QFETCH(QString, shown);
+
+    const QString noticePath
+        = QCoreApplication::applicationDirPath() + "/hex/ArvexFirmwareFeatures%1.html";
+    const QStringList suffixes { "", "_zh_CN", "_zh_TW" };
+    const QStringList texts { "Upgrade now", "现在升级", "現在升級" };
+    for (int i = 0; i < suffixes.size(); ++i) {
+        QFile file(noticePath.arg(suffixes.at(i)));
+        QFile::remove(file.fileName());
+        if (suffixes.at(i) != missing) {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(texts.at(i).toUtf8());
+        }
+    }
+    COptions::instance()->setLanguage(language);
+    COptions::instance()->setUpgrade(0);
+    MainWindow window;
+    window.show();
+    auto *notice = window.findChild<CShowNewFeaturesDialog *>();
+    QVERIFY(notice && notice->isVisible());
+    QCOMPARE(notice->findChild<QLabel *>("featuresLabel")->text(), shown);
 }
 
 QString tst_MainWindow::utilityPath() const

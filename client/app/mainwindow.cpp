@@ -1,6 +1,7 @@
 // MainWindow: construction, actions, the drop-down menu and the connection state of its actions.
 #include "app/mainwindow.h"
 
+#include "app/clientlocale.h"
 #include "app/cstartupboxes.h"
 #include "componentversion.h"
 #include "eeg/ceegmanager.h"
@@ -76,7 +77,8 @@ MainWindow::MainWindow(QWidget *parent)
     createPlaybackPanel(playbackPanel);
 
     if (COptions::instance()->upgrade() == 0) {
-        auto *newFeaturesDialog = new CShowNewFeaturesDialog(this);
+        auto *newFeaturesDialog = new CShowNewFeaturesDialog(
+            this, ClientLocale::localeName(COptions::instance()->language()));
         connect(newFeaturesDialog, SIGNAL(accepted()), this, SLOT(upgradeArvex()));
         startupBoxes->show(CStartupBoxes::FirmwareNotice,
             [this, newFeaturesDialog](const std::function<void()> &answered) {
