@@ -233,7 +233,6 @@ void tst_PlaybackFileSlots::fullDiskKeepsFileAndTells()
 
     QTRY_VERIFY(!child<QLineEdit>(playbackPanelOf(*window), "x")->text().isEmpty());
     QTest::mouseClick(button("saveBtn"), Qt::LeftButton);
-    QCOMPARE(table()->model()->rowCount(), 21);
     QString message;
     const std::function<void(QMessageBox *)> tell = [&](QMessageBox *box) {
         message = box->text() + "\n" + box->informativeText();
@@ -242,8 +241,7 @@ void tst_PlaybackFileSlots::fullDiskKeepsFileAndTells()
     if (atQuit) {
         whenModal<QMessageBox>(window.get(), tell);
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        QWidget *focus = QApplication::focusWidget();
-        pressKeys(focus ? focus : window.get(), exitActionWithKey(window.get())->shortcut());
+        pressKeys(window.get(), exitActionWithKey(window.get())->shortcut());
         // The event loop's end emits aboutToQuit, as at a real quit.
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         QCoreApplication::exec();
