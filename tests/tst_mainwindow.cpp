@@ -32,6 +32,8 @@ private slots:
     void poseFieldsFollowTheArm();
     void disconnectAndReconnect();
     void firmwareNoticeFollowsUpgradeFlag();
+    void firmwareNoticeInStoredLanguage_data();
+    void firmwareNoticeInStoredLanguage();
     void upgradeHandsOverToTheUtility();
     void utilityThatCannotStartKeepsClient_data();
     void utilityThatCannotStartKeepsClient();
@@ -56,6 +58,7 @@ void tst_MainWindow::init()
 {
     arvexsim::reset();
     COptions::instance()->setUpgrade(1);
+    COptions::instance()->setLanguage(0);
 }
 
 void tst_MainWindow::startupState()
@@ -289,6 +292,43 @@ void tst_MainWindow::firmwareNoticeFollowsUpgradeFlag()
     COptions::instance()->setUpgrade(1);
     MainWindow window;
     QVERIFY(!window.findChild<CShowNewFeaturesDialog *>());
+}
+
+void tst_MainWindow::firmwareNoticeInStoredLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("translationShipped");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("English") << 0 << true << "ArvexFirmwareFeatures.html";
+    QTest::newRow("Simplified") << 1 << true << "ArvexFirmwareFeatures_zh_CN.html";
+    QTest::newRow("Traditional") << 2 << true << "ArvexFirmwareFeatures_zh_TW.html";
+    QTest::newRow("Simplified not shipped") << 1 << false << "ArvexFirmwareFeatures.html";
+}
+
+// Each notice file holds its own name; the translation of the row's language may be missing.
+void tst_MainWindow::firmwareNoticeInStoredLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(bool, translationShipped);
+    QFETCH(QString, shown);
+
+    const QDir hex(QCoreApplication::applicationDirPath() + "/hex");
+    for (const char *name : { "ArvexFirmwareFeatures.html", "ArvexFirmwareFeatures_zh_CN.html",
+             "ArvexFirmwareFeatures_zh_TW.html" }) {
+        QFile file(hex.filePath(name));
+        file.remove();
+        if (!translationShipped && QByteArray(name).contains("zh_CN"))
+            continue;
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(name);
+    }
+    COptions::instance()->setLanguage(language);
+    COptions::instance()->setUpgrade(0);
+    MainWindow window;
+    window.show();
+    const auto *notice = window.findChild<CShowNewFeaturesDialog *>();
+    QCOMPARE(notice->findChild<QLabel *>("featuresLabel")->text(), shown);
 }
 
 QString tst_MainWindow::utilityPath() const

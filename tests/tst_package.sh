@@ -58,7 +58,8 @@ echo "--- lintian end"
 program=/usr/lib/arvex-tools
 contents="$(dpkg-deb -c "$deb" | awk '{ print $6 }')"
 for path in ArvexClient libArvexDll.so components.xml arvex-installed file/language/English.qm \
-    file/language/Chinese_cn.qm file/language/Chinese_tw.qm hex/ArvexFirmwareFeatures.html; do
+    file/language/Chinese_cn.qm file/language/Chinese_tw.qm hex/ArvexFirmwareFeatures.html \
+    hex/ArvexFirmwareFeatures_zh_CN.html hex/ArvexFirmwareFeatures_zh_TW.html; do
     grep -qxF ".$program/$path" <<<"$contents" || fail "the package lacks $program/$path"
 done
 for path in /usr/bin/arvex-client /usr/share/applications/arvex-client.desktop \

@@ -8,12 +8,14 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUndoStack>
 #include <QtTest>
 
 #include <functional>
+#include <utility>
 
 using namespace filetesting;
 using namespace mainwindowtesting;
@@ -45,6 +47,8 @@ private slots:
     void importWithoutPointsKeepsTable();
     void exportOfEmptyTableWarns();
     void quitKeepsUnreadableDefaultFileBeside();
+    void fullDiskKeepsFileAndTells_data();
+    void fullDiskKeepsFileAndTells();
 
 private:
     // Starts a window that connects with this default file beside the program.
@@ -57,6 +61,7 @@ private:
     PlaybackPoints tablePoints() const;
 
     std::unique_ptr<MainWindow> window;
+    QString mountedDir;
 };
 
 void tst_PlaybackFileSlots::initTestCase()
@@ -67,6 +72,8 @@ void tst_PlaybackFileSlots::initTestCase()
 void tst_PlaybackFileSlots::cleanup()
 {
     window.reset();
+    if (!mountedDir.isEmpty())
+        QProcess::execute("umount", { std::exchange(mountedDir, QString()) });
 }
 
 void tst_PlaybackFileSlots::start(const QByteArray &defaultFile)
@@ -178,6 +185,71 @@ void tst_PlaybackFileSlots::quitKeepsUnreadableDefaultFileBeside()
     QVERIFY(QMetaObject::invokeMethod(window.get(), "onAppAboutToQuit"));
     QCOMPARE(readFile(defaultFilePath()), pointsFileBytes(onePoint));
     QCOMPARE(readFile(defaultFilePath() + ".bak"), handEdited);
+}
+
+void tst_PlaybackFileSlots::fullDiskKeepsFileAndTells_data()
+{
+    QTest::addColumn<bool>("atQuit");
+
+    QTest::newRow("Export...") << false;
+    QTest::newRow("quit") << true;
+}
+
+// A 20-point file on a disk that then fills up: writing 21 points over it must keep the file.
+void tst_PlaybackFileSlots::fullDiskKeepsFileAndTells()
+{
+    QFETCH(bool, atQuit);
+
+    prepareProgramFolder();
+    const QString dir = atQuit ? QFileInfo(defaultFilePath()).path()
+                               : QCoreApplication::applicationDirPath() + "/exported";
+    QVERIFY(QDir().mkpath(dir));
+    if (QProcess::execute("mount", { "-t", "tmpfs", "-o", "size=64k", "tmpfs", dir }) != 0)
+        QSKIP("Mounting a small file system needs root");
+    mountedDir = dir;
+    const QString path = atQuit ? defaultFilePath() : dir + "/points.xml";
+    const QByteArray twentyPoints = pointsFileBytes(PlaybackPoints(20, twoPoints.first()));
+    start(twentyPoints);
+    writeFile(path, twentyPoints);
+    QFile filler(dir + "/filler");
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, ' ')) == 4096) { }
+
+    QTRY_VERIFY(!child<QLineEdit>(playbackPanelOf(*window), "x")->text().isEmpty());
+    QTest::mouseClick(button("saveBtn"), Qt::LeftButton);
+    QString message;
+    const std::function<void(QMessageBox *)> tell = [&](QMessageBox *box) {
+        message = box->text() + "\n" + box->informativeText();
+        box->button(QMessageBox::Ok)->click();
+    };
+    if (atQuit) {
+        onNextModal<QMessageBox>(tell, window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        pressKeys(window.get(), exitActionWithKey(window.get())->shortcut());
+        // The event loop's end emits aboutToQuit, as at a real quit.
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();
+    } else {
+        onNextModal<QFileDialog>(
+            [&](QFileDialog *dialog) {
+                // The user agrees to replace the file, then reads what happened.
+                onNextModal<QMessageBox>(
+                    [&](QMessageBox *box) {
+                        box->button(QMessageBox::Yes)->click();
+                        onNextModal<QMessageBox>(tell, window.get());
+                    },
+                    window.get());
+                dialog->selectFile(path);
+                static_cast<QDialog *>(dialog)->accept();
+            },
+            window.get());
+        button("exportBtn")->click();
+    }
+
+    QCOMPARE(readFile(path), twentyPoints);
+    QCOMPARE(message,
+        (atQuit ? "Failed to save playback points!\n" : "Failed to export playback points!\n")
+            + path + "\nNo space left on device");
 }
 
 QTEST_MAIN(tst_PlaybackFileSlots)

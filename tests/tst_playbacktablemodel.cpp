@@ -5,6 +5,7 @@
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QToolTip>
 #include <QtTest>
 
 #include <cmath>
@@ -50,6 +51,8 @@ private slots:
     void pointsReadAsTheirTexts();
     void numberEditor_data();
     void numberEditor();
+    void refusedKeyShowsRange_data();
+    void refusedKeyShowsRange();
     void unfinishedNumberStoresZero_data();
     void unfinishedNumberStoresZero();
     void choiceEditor_data();
@@ -82,6 +85,7 @@ void tst_PlaybackTableModel::init()
 void tst_PlaybackTableModel::cleanup()
 {
     window.reset();
+    QToolTip::hideText();
 }
 
 void tst_PlaybackTableModel::cellShowsDisplayDecimals_data()
@@ -286,6 +290,40 @@ void tst_PlaybackTableModel::numberEditor()
     QTest::keyClicks(editor, typed); // the shown text is selected, so typing replaces it
     QCOMPARE(editor->text(), kept);
     QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(this->stored(column), QVariant(stored));
+}
+
+void tst_PlaybackTableModel::refusedKeyShowsRange_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("tip");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("x 400") << 2 << "400"
+                           << "X must be between -319.9 and 319.9"
+                           << "40.0";
+    QTest::newRow("pause time -5") << 7 << "-5"
+                                   << "PauseTime must be between 0.000 and 99.999"
+                                   << "5.000";
+    QTest::newRow("x 319.9, nothing refused") << 2 << "319.9" << QString() << "319.9";
+}
+
+// The user selects the cell and types: the first key opens the editor, the others go to it.
+void tst_PlaybackTableModel::refusedKeyShowsRange()
+{
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(QString, tip);
+    QFETCH(QString, stored);
+
+    QTest::mouseClick(
+        view->viewport(), Qt::LeftButton, {}, view->visualRect(cell(column)).center());
+    for (const QChar key : typed)
+        QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+    QTRY_COMPARE(QToolTip::isVisible(), !tip.isEmpty());
+    QCOMPARE(QToolTip::text(), tip);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTRY_COMPARE(this->stored(column), QVariant(stored));
 }
 

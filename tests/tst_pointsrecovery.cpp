@@ -248,7 +248,19 @@ void tst_PointsRecovery::quitRemovesRecoveryOnlyAfterSave()
         QVERIFY(QDir().mkdir(programFile(pointsName)));
     }
 
+    // A failed save is told; the user reads the box and closes it.
+    QString told;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            told = box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    answer.start(10);
     QMetaObject::invokeMethod(qApp, "aboutToQuit");
+    answer.stop();
+    QCOMPARE(told, saveFails ? QStringLiteral("Failed to save playback points!") : QString());
     if (saveFails) {
         QCOMPARE(readFile(programFile(recoveryName)), atQuit);
         QVERIFY(QDir(programFile(pointsName)).removeRecursively());

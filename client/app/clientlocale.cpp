@@ -25,13 +25,18 @@ QString translationFile(int language)
     }
 }
 
+QString localeName(int language)
+{
+    return language == 1 ? QStringLiteral("zh_CN")
+        : language == 2  ? QStringLiteral("zh_TW")
+                         : QString();
+}
+
 bool loadQtTranslation(QTranslator *translator, int language)
 {
-    const QString name = language == 1 ? QStringLiteral("qtbase_zh_CN")
-        : language == 2                ? QStringLiteral("qtbase_zh_TW")
-                                       : QString();
-    if (name.isEmpty())
+    if (localeName(language).isEmpty())
         return false;
+    const QString name = QStringLiteral("qtbase_") + localeName(language);
     const QString shipped
         = CFileLocations::instance()->shippedFile(QStringLiteral("file/language/%1.qm").arg(name));
     return translator->load(shipped)

@@ -12,6 +12,10 @@ namespace ClientLocale {
 // relative to the program's folder; empty for an unknown index.
 QString translationFile(int language);
 
+// The locale name of a language index ("zh_CN", "zh_TW"), which names the translated files Qt
+// and the program ship; empty for English and an unknown index.
+QString localeName(int language);
+
 // Loads Qt's own texts (dialog buttons, file dialogs) for a language index: from the program's
 // file/language folder first, then from Qt's installation. False for English and when none is
 // found.

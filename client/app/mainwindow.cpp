@@ -1,6 +1,7 @@
 // MainWindow: construction, actions, the drop-down menu and the connection state of its actions.
 #include "app/mainwindow.h"
 
+#include "app/clientlocale.h"
 #include "app/cstartupboxes.h"
 #include "componentversion.h"
 #include "eeg/ceegmanager.h"
@@ -128,7 +129,8 @@ void MainWindow::startAfterFirstFrame()
 
 void MainWindow::showFirmwareNotice(const std::function<void()> &answered)
 {
-    auto *newFeaturesDialog = new CShowNewFeaturesDialog(this);
+    auto *newFeaturesDialog = new CShowNewFeaturesDialog(
+        this, ClientLocale::localeName(COptions::instance()->language()));
     connect(newFeaturesDialog, SIGNAL(accepted()), this, SLOT(upgradeArvex()));
     connect(newFeaturesDialog, &CDialog::finished, this, [answered] { answered(); });
     newFeaturesDialog->show();

@@ -3,6 +3,7 @@
 
 #include "ArvexDll.h"
 #include "cfilelocations.h"
+#include "savefilecommit.h"
 #include "saveleftovers.h"
 
 #include <QFile>
@@ -76,12 +77,14 @@ QString paramsPath(const char *relativePath)
 
 // QSaveFile writes a temporary file and renames it over the old one, so a crash or a full disk
 // during the write leaves the previous file whole instead of an empty one that reads as zeros.
-// Its commit() overlooks a failed final flush, so the text is flushed and checked first; an
-// uncommitted QSaveFile discards its temporary file.
 bool commitJson(QSaveFile &file, const QJsonObject &object)
 {
-    const QByteArray text = QJsonDocument(object).toJson();
-    return file.write(text) == text.size() && file.flush() && file.commit();
+    file.write(QJsonDocument(object).toJson());
+    QString reason;
+    if (commitSaveFile(file, &reason))
+        return true;
+    qCritical("Could not write %s: %s", qUtf8Printable(file.fileName()), qUtf8Printable(reason));
+    return false;
 }
 
 QJsonObject jsonObjectOfText(const QByteArray &text)

@@ -2,7 +2,7 @@
 #include "playback/ccoordinateytabledelegate.h"
 
 CCoordinateYTableDelegate::CCoordinateYTableDelegate(QObject *parent)
-    : CLineEditTableDelegate(
+    : CLineEditTableDelegate(QStringLiteral("Y"),
         QStringLiteral(R"(^(-)?([0-9]|[1-9][0-9]|[1][0-9][0-9]|[2][0-7][0-9])(\.\d{0,1})?$)"), 1,
-        parent)
+        { -279.9, 279.9 }, parent)
 { }

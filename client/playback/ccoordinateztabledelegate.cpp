@@ -2,6 +2,7 @@
 #include "playback/ccoordinateztabledelegate.h"
 
 CCoordinateZTableDelegate::CCoordinateZTableDelegate(QObject *parent)
-    : CLineEditTableDelegate(
-        QStringLiteral(R"(^(-)?([0-9]|[1-9][0-9]|[1][0-3][0-9])(\.\d{0,1})?$)"), 1, parent)
+    : CLineEditTableDelegate(QStringLiteral("Z"),
+        QStringLiteral(R"(^(-)?([0-9]|[1-9][0-9]|[1][0-3][0-9])(\.\d{0,1})?$)"), 1,
+        { -139.9, 139.9 }, parent)
 { }

@@ -29,14 +29,19 @@ bool CDefaultPointsFile::loadOnce(PlaybackPoints &points, const PointsProgress &
     return true;
 }
 
-bool CDefaultPointsFile::save(const PlaybackPoints &points, const PointsProgress &progress)
+bool CDefaultPointsFile::save(
+    const PlaybackPoints &points, const PointsProgress &progress, QString *errorText)
 {
     if (copyBeforeSave) {
         const QString copyPath = filePath + QStringLiteral(".bak");
         QFile::remove(copyPath);
-        if (QFile::exists(filePath) && !QFile::copy(filePath, copyPath))
+        QFile file(filePath);
+        if (file.exists() && !file.copy(copyPath)) {
+            if (errorText)
+                *errorText = file.errorString();
             return false;
+        }
         copyBeforeSave = false;
     }
-    return CPlaybackManager::instance()->writePoints(filePath, points, progress);
+    return CPlaybackManager::instance()->writePoints(filePath, points, progress, errorText);
 }

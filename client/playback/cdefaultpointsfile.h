@@ -20,8 +20,9 @@ public:
     const QString &path() const { return filePath; }
     // Writes points over the file. A file that held something but no points when it was loaded
     // is first copied to "<file>.bak"; without that copy it is left as it is. True when the file
-    // now holds points.
-    bool save(const PlaybackPoints &points, const PointsProgress &progress = {});
+    // now holds points; otherwise errorText, if given, receives the system's reason.
+    bool save(const PlaybackPoints &points, const PointsProgress &progress = {},
+        QString *errorText = nullptr);
 
 private:
     QString filePath;

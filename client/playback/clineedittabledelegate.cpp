@@ -5,12 +5,15 @@
 #include "playback/playbackpoint.h"
 
 #include <QLineEdit>
+#include <QToolTip>
 
 CLineEditTableDelegate::CLineEditTableDelegate(
-    const QString &pattern, int decimals, QObject *parent)
+    const QString &columnName, const QString &pattern, int decimals, Range range, QObject *parent)
     : QItemDelegate(parent)
+    , columnName(columnName)
     , pattern(pattern)
     , decimals(decimals)
+    , range(range)
 { }
 
 QWidget *CLineEditTableDelegate::createEditor(
@@ -18,6 +21,10 @@ QWidget *CLineEditTableDelegate::createEditor(
 {
     auto *editor = new QLineEdit(parent);
     editor->setValidator(new CNumberCellValidator(pattern, decimals, editor));
+    // Without a word, "400" typed into X would read 40 and be stored so.
+    connect(editor, &QLineEdit::inputRejected, editor, [this, editor] {
+        QToolTip::showText(editor->mapToGlobal(QPoint(0, editor->height())), rangeText(), editor);
+    });
     return editor;
 }
 
@@ -43,4 +50,11 @@ void CLineEditTableDelegate::updateEditorGeometry(
 QString CLineEditTableDelegate::numberText(const QString &text) const
 {
     return QString::number(double(pointNumber(text)), 'f', decimals);
+}
+
+QString CLineEditTableDelegate::rangeText() const
+{
+    return tr("%1 must be between %2 and %3")
+        .arg(columnName, QString::number(range.lowest, 'f', decimals),
+            QString::number(range.highest, 'f', decimals));
 }

@@ -8,8 +8,16 @@ class CLineEditTableDelegate : public QItemDelegate
     Q_OBJECT
 
 public:
-    // Stores what was typed as text with the given decimals.
-    CLineEditTableDelegate(const QString &pattern, int decimals, QObject *parent);
+    struct Range
+    {
+        double lowest;
+        double highest;
+    };
+
+    // Stores what was typed as text with the given decimals. A key the pattern refuses shows the
+    // column's range, which the pattern admits, in a tool tip.
+    CLineEditTableDelegate(const QString &columnName, const QString &pattern, int decimals,
+        Range range, QObject *parent);
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
         const QModelIndex &index) const override;
@@ -21,7 +29,10 @@ public:
 
 private:
     QString numberText(const QString &text) const;
+    QString rangeText() const;
 
+    const QString columnName;
     const QString pattern;
     const int decimals = 0;
+    const Range range;
 };

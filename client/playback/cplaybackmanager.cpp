@@ -2,6 +2,7 @@
 #include "playback/cplaybackmanager.h"
 
 #include "playback/cplaybackpointsxml.h"
+#include "savefilecommit.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -16,15 +17,18 @@ CPlaybackManager *CPlaybackManager::instance()
     return manager;
 }
 
-bool CPlaybackManager::writePoints(
-    const QString &filePath, const PlaybackPoints &points, const PointsProgress &progress)
+bool CPlaybackManager::writePoints(const QString &filePath, const PlaybackPoints &points,
+    const PointsProgress &progress, QString *errorText)
 {
     // Written beside the file and renamed over it: a crash or a full disk never leaves half a file.
     QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (errorText)
+            *errorText = file.errorString();
         return false;
+    }
     CPlaybackPointsXml::write(&file, points, progress);
-    return file.commit();
+    return commitSaveFile(file, errorText);
 }
 
 void CPlaybackManager::readPoints(

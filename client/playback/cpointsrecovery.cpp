@@ -23,6 +23,14 @@ namespace {
 constexpr int quietMilliseconds = 1000;
 constexpr int longestWaitMilliseconds = 2000;
 
+// Nobody waits for these writes; the log keeps why one failed.
+void writeOrLog(CPlaybackManager *manager, const QString &path, const PlaybackPoints &points)
+{
+    QString reason;
+    if (!manager->writePoints(path, points, {}, &reason))
+        qWarning("Could not write %s: %s", qUtf8Printable(path), qUtf8Printable(reason));
+}
+
 } // namespace
 
 CPointsRecovery::CPointsRecovery(const QString &pointsFilePath, QObject *parent)
@@ -148,10 +156,8 @@ void CPointsRecovery::writeTable()
     PlaybackPoints points;
     view->getPoints(points);
     CPlaybackManager *manager = CPlaybackManager::instance();
-    writer = QThread::create([manager, path = recoveryPath, points] {
-        if (!manager->writePoints(path, points))
-            qWarning("Could not write %s", qPrintable(path));
-    });
+    writer = QThread::create(
+        [manager, path = recoveryPath, points] { writeOrLog(manager, path, points); });
     writer->setParent(this);
     connect(writer, SIGNAL(finished()), this, SLOT(onWriteFinished()));
     writer->start(QThread::LowPriority);
@@ -193,5 +199,5 @@ void CPointsRecovery::finish(bool pointsFileSaved, const PlaybackPoints &points)
     if (pointsFileSaved)
         QFile::remove(recoveryPath);
     else if (changedSinceWrite)
-        CPlaybackManager::instance()->writePoints(recoveryPath, points);
+        writeOrLog(CPlaybackManager::instance(), recoveryPath, points);
 }

@@ -2,6 +2,7 @@
 #include "playback/crheadtabledelegate.h"
 
 CRHeadTableDelegate::CRHeadTableDelegate(QObject *parent)
-    : CLineEditTableDelegate(
-        QStringLiteral(R"(^(-)?([0-9]|[1-8][0-9]|[9][0])(\.\d{0,3})?$)"), 3, parent)
+    : CLineEditTableDelegate(QStringLiteral("rHead"),
+        QStringLiteral(R"(^(-)?([0-9]|[1-8][0-9]|[9][0])(\.\d{0,3})?$)"), 3, { -90.999, 90.999 },
+        parent)
 { }

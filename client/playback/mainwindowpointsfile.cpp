@@ -10,8 +10,24 @@
 #include "widgets/cbusyscope.h"
 
 #include <QAbstractItemModel>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+
+namespace {
+
+// The box says what failed, then where and why in the system's words (a full disk, no right to
+// write); the log keeps the same.
+void warnNotWritten(
+    QWidget *parent, const QString &text, const QString &filePath, const QString &reason)
+{
+    qCritical("Could not write %s: %s", qUtf8Printable(filePath), qUtf8Printable(reason));
+    QMessageBox box(QMessageBox::Warning, MainWindow::tr("Warning"), text, QMessageBox::Ok, parent);
+    box.setInformativeText(QDir::toNativeSeparators(filePath) + QLatin1Char('\n') + reason);
+    box.exec();
+}
+
+} // namespace
 
 CDefaultPointsFile *MainWindow::defaultPointsFile()
 {
@@ -60,8 +76,15 @@ void MainWindow::onExportBtnClicked()
         qDebug("Open file canceled!");
         return;
     }
-    CBusyScope busy(this);
-    CPlaybackManager::instance()->writePoints(filePath, points, [&busy] { busy.keepAlive(); });
+    QString reason;
+    bool written = false;
+    {
+        CBusyScope busy(this);
+        written = CPlaybackManager::instance()->writePoints(
+            filePath, points, [&busy] { busy.keepAlive(); }, &reason);
+    }
+    if (!written)
+        warnNotWritten(this, tr("Failed to export playback points!"), filePath, reason);
 }
 
 void MainWindow::onAppStartup()
@@ -94,13 +117,22 @@ void MainWindow::offerPointsRecovery(const std::function<void()> &answered)
     answered();
 }
 
-// The window has gone by now, so nothing shows; the scope only serves a save while it is shown.
+// The window has gone by now, so the busy scope shows nothing; a failed save is still told, as
+// the table's last edits are then only in the recovery file, if there.
 void MainWindow::onAppAboutToQuit()
 {
-    CBusyScope busy(this);
     PlaybackPoints points;
     playbackTableView()->getPoints(points);
-    const bool saved = defaultPointsFile()->save(points, [&busy] { busy.keepAlive(); });
+    QString reason;
+    bool saved = false;
+    {
+        CBusyScope busy(this);
+        saved = defaultPointsFile()->save(
+            points, [&busy] { busy.keepAlive(); }, &reason);
+    }
     if (pointsRecovery)
         pointsRecovery->finish(saved, points);
+    if (!saved)
+        warnNotWritten(
+            this, tr("Failed to save playback points!"), defaultPointsFile()->path(), reason);
 }

@@ -12,9 +12,18 @@
 namespace {
 
 // The notice text, or an empty one when the file is missing or unreadable.
-QString readNoticeFile()
+QString readNoticeFile(const QString &localeName)
 {
-    QFile file(CFileLocations::instance()->shippedFile("hex/ArvexFirmwareFeatures.html"));
+    const CFileLocations *locations = CFileLocations::instance();
+    QString path = locations->shippedFile(QStringLiteral("hex/ArvexFirmwareFeatures.html"));
+    if (!localeName.isEmpty()) {
+        const QString translated = locations->shippedFile(
+            QStringLiteral("hex/ArvexFirmwareFeatures_%1.html").arg(localeName));
+        // A translation may lag behind a new notice; the English one is better than none.
+        if (QFile::exists(translated))
+            path = translated;
+    }
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     // The text ends at the first zero byte, if any.
@@ -23,7 +32,7 @@ QString readNoticeFile()
 
 } // namespace
 
-CShowNewFeaturesDialog::CShowNewFeaturesDialog(QWidget *parent)
+CShowNewFeaturesDialog::CShowNewFeaturesDialog(QWidget *parent, const QString &localeName)
     : CDialog(parent)
 {
     QWidget *content = createFramedContent(tr("Important Upgrading Notice"), QSize(800, 480));
@@ -33,7 +42,7 @@ CShowNewFeaturesDialog::CShowNewFeaturesDialog(QWidget *parent)
     featuresLabel
         = createRichTextLabel("QLabel{color:#000000; font:normal normal 16px \"Arial\";}", content);
     featuresLabel->setObjectName("featuresLabel");
-    featuresLabel->setText(readNoticeFile());
+    featuresLabel->setText(readNoticeFile(localeName));
     QHBoxLayout *featuresRow = createIndentedRow();
     featuresRow->addWidget(featuresLabel);
     contentLayout->addLayout(featuresRow);

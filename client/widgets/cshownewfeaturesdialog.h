@@ -10,8 +10,10 @@ class CShowNewFeaturesDialog : public CDialog
     Q_OBJECT
 
 public:
-    // Loads the notice from the shipped hex/ArvexFirmwareFeatures.html, if it is there.
-    explicit CShowNewFeaturesDialog(QWidget *parent = nullptr);
+    // Loads the notice from the shipped hex/ArvexFirmwareFeatures_<localeName>.html, or from the
+    // English hex/ArvexFirmwareFeatures.html when that is not there or localeName is empty.
+    explicit CShowNewFeaturesDialog(
+        QWidget *parent = nullptr, const QString &localeName = QString());
 
 public slots:
     void setNewFeatures(QString text);

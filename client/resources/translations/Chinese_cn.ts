@@ -267,6 +267,13 @@
     </message>
 </context>
 <context>
+    <name>CLineEditTableDelegate</name>
+    <message>
+        <source>%1 must be between %2 and %3</source>
+        <translation>%1 必须介于 %2 和 %3 之间</translation>
+    </message>
+</context>
+<context>
     <name>CPlaybackTableView</name>
     <message>
         <source>Warning</source>
@@ -807,6 +814,14 @@ Start anyway?</source>
     <message>
         <source>The arm did not go to row %1: the controller skipped its point.</source>
         <translation>机械臂没有去第 %1 行：控制器跳过了该点。</translation>
+    </message>
+    <message>
+        <source>Failed to export playback points!</source>
+        <translation>导出回放点失败！</translation>
+    </message>
+    <message>
+        <source>Failed to save playback points!</source>
+        <translation>保存回放点失败！</translation>
     </message>
 </context>
 <context>

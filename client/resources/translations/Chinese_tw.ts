@@ -267,6 +267,13 @@
     </message>
 </context>
 <context>
+    <name>CLineEditTableDelegate</name>
+    <message>
+        <source>%1 must be between %2 and %3</source>
+        <translation>%1 必須介於 %2 與 %3 之間</translation>
+    </message>
+</context>
+<context>
     <name>CPlaybackTableView</name>
     <message>
         <source>Warning</source>
@@ -807,6 +814,14 @@ Start anyway?</source>
     <message>
         <source>The arm did not go to row %1: the controller skipped its point.</source>
         <translation>機械臂沒有去第 %1 行：控制器跳過了該點。</translation>
+    </message>
+    <message>
+        <source>Failed to export playback points!</source>
+        <translation>匯出回放點失敗！</translation>
+    </message>
+    <message>
+        <source>Failed to save playback points!</source>
+        <translation>儲存回放點失敗！</translation>
     </message>
 </context>
 <context>

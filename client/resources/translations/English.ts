@@ -267,6 +267,13 @@
     </message>
 </context>
 <context>
+    <name>CLineEditTableDelegate</name>
+    <message>
+        <source>%1 must be between %2 and %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CPlaybackTableView</name>
     <message>
         <source>Warning</source>
@@ -802,6 +809,13 @@ Start anyway?</source>
     </message>
     <message>
         <source>The arm did not go to row %1: the controller skipped its point.</source>
+    </message>
+    <message>
+        <source>Failed to export playback points!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to save playback points!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
