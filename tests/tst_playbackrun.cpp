@@ -1,6 +1,7 @@
 // Tests of the PLAYBACK panel: recording points, the speed ratios and the playback run.
 #include "mainwindowtesting.h"
 #include "modaltesting.h"
+#include "tabletesting.h"
 
 #include "playback/cplaybacktableview.h"
 
@@ -18,6 +19,7 @@
 
 using namespace mainwindowtesting;
 using namespace modaltesting;
+using namespace tabletesting;
 
 class tst_PlaybackRun : public QObject
 {
@@ -75,8 +77,6 @@ private:
     int markedRow() const;
     // Records rows at three poses, each held for a second when played.
     void recordThreeRows();
-    // Right-clicks the row and chooses the item of the table's menu.
-    void chooseFromTableMenu(int row, const QString &item);
     // Six JUMP, MOVL and MOVJ rows without pauses, three of them on one vertical line, so
     // that lifts and descents pass through other rows' points; the arm plays them unhurried.
     void loadSixRowTable();
@@ -193,22 +193,6 @@ void tst_PlaybackRun::recordThreeRows()
     clickSave();
     arvexsim::setTimeScale(1e-9);
     armClock.start();
-}
-
-void tst_PlaybackRun::chooseFromTableMenu(int row, const QString &item)
-{
-    const QPoint pos = table()->visualRect(table()->model()->index(row, 3)).center();
-    QTest::mouseClick(table()->viewport(), Qt::RightButton, {}, pos);
-    QTimer::singleShot(50, this, [item] {
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        QVERIFY(menu);
-        for (QAction *action : menu->actions())
-            if (action->text() == item)
-                menu->setActiveAction(action);
-        QTest::keyClick(menu, Qt::Key_Return);
-    });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, table()->viewport()->mapToGlobal(pos));
-    QApplication::sendEvent(table()->viewport(), &event);
 }
 
 void tst_PlaybackRun::loadSixRowTable()
@@ -720,7 +704,7 @@ void tst_PlaybackRun::stepWalksAndWraps()
         QTRY_COMPARE_WITH_TIMEOUT(markedRow(), row, 10000);
     }
     // Run to this row moves the mark as well, so that the next step goes on from its row.
-    chooseFromTableMenu(1, QStringLiteral("Run to this row"));
+    chooseFromTableMenu(table(), 1, QStringLiteral("Run to this row"));
     QTRY_COMPARE_WITH_TIMEOUT(markedRow(), 1, 10000);
     pressKeys(QApplication::focusWidget(), QKeySequence(Qt::Key_F10));
     QTRY_COMPARE_WITH_TIMEOUT(markedRow(), 2, 10000);
@@ -755,7 +739,7 @@ void tst_PlaybackRun::markVisitsEveryRowInOrder()
     if (fromRow < 0)
         runWith(nullptr);
     else
-        chooseFromTableMenu(fromRow, QStringLiteral("Play from this row"));
+        chooseFromTableMenu(table(), fromRow, QStringLiteral("Play from this row"));
     QTRY_COMPARE_WITH_TIMEOUT(marked.size(), marks.size(), 60000);
     QCOMPARE(marked, marks);
 }
@@ -857,7 +841,7 @@ void tst_PlaybackRun::playFromRow()
     });
     if (stopAfter > 0)
         stopper.start(10);
-    chooseFromTableMenu(1, QStringLiteral("Play from this row"));
+    chooseFromTableMenu(table(), 1, QStringLiteral("Play from this row"));
 
     QTRY_COMPARE_WITH_TIMEOUT(button("startBtn")->text(), QStringLiteral("Start"), 20000);
     compareAccepted(rowsPlayed, recorded);

@@ -2,6 +2,7 @@
 #include "arvexsimtesting.h"
 #include "playback/cplaybackmanager.h"
 #include "playback/cplaybacktableview.h"
+#include "tabletesting.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
@@ -64,6 +65,8 @@ QString pointText(const PlaybackPoint &point)
 
 } // namespace
 
+using namespace tabletesting;
+
 class tst_PlaybackTableView : public QObject
 {
     Q_OBJECT
@@ -106,7 +109,6 @@ private:
     }
     QStringList xTexts() const;
     QList<int> selectedRows() const;
-    void clickRow(int row, Qt::KeyboardModifiers modifiers = {});
     void pressCtrl(int key) { QTest::keyClick(view.get(), Qt::Key(key), Qt::ControlModifier); }
     void answerMessageBox(QMessageBox::StandardButton button);
     void chooseFromMenu(const QString &itemText);
@@ -155,12 +157,6 @@ QList<int> tst_PlaybackTableView::selectedRows() const
         rows << index.row();
     std::sort(rows.begin(), rows.end());
     return rows;
-}
-
-void tst_PlaybackTableView::clickRow(int row, Qt::KeyboardModifiers modifiers)
-{
-    const QPoint pos = view->visualRect(view->model()->index(row, 3)).center();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, pos);
 }
 
 // NoButton closes the box through its title bar.
@@ -243,7 +239,7 @@ void tst_PlaybackTableView::insertPoint()
 
     view->setPoints(numberedPoints(3));
     if (selectedRow >= 0)
-        clickRow(selectedRow);
+        clickRow(view.get(), selectedRow);
     const QList<int> selectedBefore = selectedRows();
     view->insertPoint(insertMode, { MOVL, 1, 99, 0, 0, 0, 0, 0 });
     QCOMPARE(xTexts(), xs);
@@ -258,8 +254,8 @@ void tst_PlaybackTableView::insertPoint()
 void tst_PlaybackTableView::copyAndCut()
 {
     view->setPoints(threePoints);
-    clickRow(2);
-    clickRow(0, Qt::ControlModifier);
+    clickRow(view.get(), 2);
+    clickRow(view.get(), 0, Qt::ControlModifier);
     const QString text = "MOVJ\tfalse\t200\t0\t50\t0\t0\t0\t\r\n"
                          "MOVL\ttrue\t12.3\t-279.9\t139.9\t-90.999\t70\t99.999\t";
     pressCtrl(Qt::Key_C);
@@ -300,7 +296,7 @@ void tst_PlaybackTableView::paste()
 
     view->setPoints(numberedPoints(4));
     if (selectedRow >= 0)
-        clickRow(selectedRow);
+        clickRow(view.get(), selectedRow);
     const QList<int> selectedBefore = selectedRows();
     QApplication::clipboard()->setText(clipboard);
     pressCtrl(Qt::Key_V);
@@ -342,8 +338,8 @@ void tst_PlaybackTableView::deleteKey()
     QFETCH(QList<int>, selectedAfter);
 
     view->setPoints(numberedPoints(6));
-    clickRow(firstClick);
-    clickRow(secondClick, Qt::KeyboardModifiers(modifier));
+    clickRow(view.get(), firstClick);
+    clickRow(view.get(), secondClick, Qt::KeyboardModifiers(modifier));
     QTest::keyClick(view.get(), Qt::Key_Delete);
     QCOMPARE(xTexts(), remaining);
     QCOMPARE(selectedRows(), selectedAfter);
@@ -395,9 +391,9 @@ void tst_PlaybackTableView::removeRowsApart()
             storedByX[shown(row, 2)] << model->data(model->index(row, column), Qt::EditRole);
     }
 
-    clickRow(clicks.first());
+    clickRow(view.get(), clicks.first());
     for (int i = 1; i < clicks.size(); ++i)
-        clickRow(clicks.at(i), Qt::ControlModifier);
+        clickRow(view.get(), clicks.at(i), Qt::ControlModifier);
     if (key == Qt::Key_Delete)
         QTest::keyClick(view.get(), Qt::Key_Delete);
     else
@@ -466,13 +462,13 @@ void tst_PlaybackTableView::pointsFollowEveryEdit()
     QAbstractItemModel *model = view->model();
     model->setData(model->index(1, 2), QString("77.7"));
     compareWithCells("cell edited");
-    clickRow(2);
+    clickRow(view.get(), 2);
     QTest::keyClick(view.get(), Qt::Key_Insert);
     compareWithCells("row duplicated");
     pressCtrl(Qt::Key_Up);
     compareWithCells("row moved");
-    clickRow(0);
-    clickRow(4, Qt::ControlModifier);
+    clickRow(view.get(), 0);
+    clickRow(view.get(), 4, Qt::ControlModifier);
     QTest::keyClick(view.get(), Qt::Key_Delete);
     compareWithCells("rows apart deleted");
     view->clearSelection();
@@ -505,7 +501,7 @@ void tst_PlaybackTableView::moveRow()
     QFETCH(QStringList, xs);
 
     view->setPoints(numberedPoints(3));
-    clickRow(selectedRow);
+    clickRow(view.get(), selectedRow);
     const QString movedX = shown(selectedRow, 2);
     pressCtrl(key);
     QCOMPARE(xTexts(), xs);
@@ -515,8 +511,8 @@ void tst_PlaybackTableView::moveRow()
 void tst_PlaybackTableView::insertKeyDuplicatesShownValues()
 {
     view->setPoints(threePoints);
-    clickRow(1);
-    clickRow(2, Qt::ControlModifier);
+    clickRow(view.get(), 1);
+    clickRow(view.get(), 2, Qt::ControlModifier);
     QTest::keyClick(view.get(), Qt::Key_Insert);
     QCOMPARE(view->model()->rowCount(), 4);
     for (int column = 0; column < 8; ++column)
@@ -530,8 +526,8 @@ void tst_PlaybackTableView::multipleSelectionRefused()
 {
     view->setPoints(numberedPoints(4));
     QApplication::clipboard()->setText("MOVL\ttrue\t111\t0\t0\t0\t0\t0\t");
-    clickRow(1);
-    clickRow(2, Qt::ShiftModifier);
+    clickRow(view.get(), 1);
+    clickRow(view.get(), 2, Qt::ShiftModifier);
     answerMessageBox(QMessageBox::Ok);
     pressCtrl(Qt::Key_V);
     answerMessageBox(QMessageBox::Ok);
@@ -593,7 +589,7 @@ void tst_PlaybackTableView::runToRowSendsOnePoint()
 
     view->setPoints(threePoints);
     if (!pasted.isEmpty()) {
-        clickRow(1);
+        clickRow(view.get(), 1);
         QApplication::clipboard()->setText(pasted);
         pressCtrl(Qt::Key_V);
     }

@@ -2,6 +2,7 @@
 // when Start is clicked.
 #include "mainwindowtesting.h"
 #include "modaltesting.h"
+#include "tabletesting.h"
 
 #include "armkinematics.h"
 #include "playback/cplaybacktablemodel.h"
@@ -17,6 +18,7 @@
 
 using namespace mainwindowtesting;
 using namespace modaltesting;
+using namespace tabletesting;
 
 class tst_Reachability : public QObject
 {
@@ -54,8 +56,6 @@ private:
     QString reachOfShownTexts() const;
     // Gives the table the keyboard, as a click into the window would.
     void focusTable();
-    // Types text into the cell's editor and commits it with Return.
-    void typeIntoCell(int row, int column, const QString &text);
     // Clicks Start and answers the question, if one comes, with the key; returns its text.
     QString clickStartAnswering(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     int offeredPointCount() const { return int(arvexsim::callsOf("SetPlaybackBufferCmd").size()); }
@@ -228,8 +228,8 @@ void tst_Reachability::markFollowsRowUntilInReach()
     QVERIFY(rowTinted(0) && !rowTinted(1) && rowTinted(2));
 
     // The user types home's place into the first row, which brings it within reach.
-    typeIntoCell(0, CPlaybackTableModel::XColumn, QString::number(homePoint.x, 'f', 1));
-    typeIntoCell(0, CPlaybackTableModel::ZColumn, QString::number(homePoint.z, 'f', 1));
+    typeIntoCell(table(), 0, CPlaybackTableModel::XColumn, QString::number(homePoint.x, 'f', 1));
+    typeIntoCell(table(), 0, CPlaybackTableModel::ZColumn, QString::number(homePoint.z, 'f', 1));
     QVERIFY(!rowTinted(0));
     QVERIFY(rowTinted(2));
 }
@@ -262,18 +262,6 @@ void tst_Reachability::focusTable()
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     table()->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), table());
-}
-
-void tst_Reachability::typeIntoCell(int row, int column, const QString &text)
-{
-    const QPoint centre = table()->visualRect(model()->index(row, column)).center();
-    QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-    // The editor opens with its text selected, so typing replaces it.
-    QTest::mouseDClick(table()->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
-    QVERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
-    QTest::keyClicks(QApplication::focusWidget(), text);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTRY_COMPARE(model()->index(row, column).data().toString(), text);
 }
 
 void tst_Reachability::marksFollowEveryChange_data()
@@ -309,7 +297,7 @@ void tst_Reachability::marksFollowEveryChange()
     const QString tooHigh = QStringLiteral("139");
     QTemporaryDir dir;
     if (change == QLatin1String("edit")) {
-        typeIntoCell(0, CPlaybackTableModel::ZColumn, tooHigh + QStringLiteral(".0"));
+        typeIntoCell(table(), 0, CPlaybackTableModel::ZColumn, tooHigh + QStringLiteral(".0"));
     } else if (change == QLatin1String("paste")) {
         const QString home
             = QStringLiteral("MOVJ\tfalse\t%1\t%2\t%3\t%4\t0\t0").arg(homePoint.x).arg(homePoint.y);

@@ -3,6 +3,7 @@
 #include "playback/cplaybackmanager.h"
 #include "playback/cplaybacktablemodel.h"
 #include "playback/cplaybacktableview.h"
+#include "tabletesting.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
@@ -37,6 +38,8 @@ const QStringList editKinds { "insert above", "overwrite", "insert below", "dupl
     "cell edit", "drop" };
 
 } // namespace
+
+using namespace tabletesting;
 
 class tst_TableUndo : public QObject
 {
@@ -75,7 +78,6 @@ private:
     QWidget *keyTarget() const;
     void activate();
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier);
-    void clickRow(int row, Qt::KeyboardModifiers modifiers = {});
     // Opens the context menu over the row (-1: below the rows) and picks the item whose text
     // starts with choice; an empty choice closes the menu. Returns the items it showed.
     QStringList useMenu(int row, const QString &choice);
@@ -230,13 +232,6 @@ void tst_TableUndo::press(int key, Qt::KeyboardModifiers modifiers)
 {
     activate();
     QTest::keyClick(keyTarget(), Qt::Key(key), modifiers);
-}
-
-void tst_TableUndo::clickRow(int row, Qt::KeyboardModifiers modifiers)
-{
-    view->scrollTo(model()->index(row, 3));
-    const QPoint pos = view->visualRect(model()->index(row, 3)).center();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, pos);
 }
 
 QStringList tst_TableUndo::useMenu(int row, const QString &choice)
@@ -416,7 +411,7 @@ void tst_TableUndo::randomEditsUndoneAndRedone()
         else if (action < 20)
             useMenu(model()->rowCount() > 0 ? randomRow() : -1, "Redo");
         else if (action < 30 && model()->rowCount() > 0)
-            clickRow(randomRow(),
+            clickRow(view.get(), randomRow(),
                 QList<Qt::KeyboardModifiers> { {}, Qt::ShiftModifier, Qt::ControlModifier }.at(
                     random.bounded(3)));
         else if (action < 34)
@@ -512,9 +507,9 @@ void tst_TableUndo::eachEditIsOneNamedStep()
                                        "\t3\r\nMOVJ\tx\ty\t0\t0\t0\t0\t0");
     const TableState before = state();
     // Two rows selected where an edit takes several, one where it takes one.
-    clickRow(2);
+    clickRow(view.get(), 2);
     if (kind == "cut" || kind == "delete")
-        clickRow(3, Qt::ShiftModifier);
+        clickRow(view.get(), 3, Qt::ShiftModifier);
     perform(kind);
     const TableState after = state();
     QVERIFY(after.cells != before.cells);
@@ -654,7 +649,7 @@ void tst_TableUndo::headerDragMovesRowOnce()
 void tst_TableUndo::setPointsClearsHistory()
 {
     view->setPoints({ randomPoint() });
-    clickRow(0);
+    clickRow(view.get(), 0);
     press(Qt::Key_Insert, {});
     QVERIFY(stack()->canUndo());
     view->setPoints({ randomPoint(), randomPoint(), randomPoint() });
@@ -668,8 +663,8 @@ void tst_TableUndo::setPointsClearsHistory()
 void tst_TableUndo::undoSelectsRowsOfStep()
 {
     view->setPoints({ randomPoint(), randomPoint(), randomPoint(), randomPoint(), randomPoint() });
-    clickRow(1);
-    clickRow(3, Qt::ShiftModifier);
+    clickRow(view.get(), 1);
+    clickRow(view.get(), 3, Qt::ShiftModifier);
     press(Qt::Key_Delete, {});
     view->clearSelection();
     press(Qt::Key_Z);
@@ -700,8 +695,8 @@ void tst_TableUndo::stepNamesTranslated()
     QVERIFY(useTranslation(language));
     createView();
     view->setPoints({ randomPoint(), randomPoint(), randomPoint() });
-    clickRow(0);
-    clickRow(1, Qt::ShiftModifier);
+    clickRow(view.get(), 0);
+    clickRow(view.get(), 1, Qt::ShiftModifier);
     press(Qt::Key_Delete, {});
     const QStringList shownItems = useMenu(0, QString());
     QVERIFY(useTranslation("English"));
