@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds what the Windows build links and ships into one prefix, once: Qt 5.15.8 (qtbase, then
-# QtSerialPort and QtSvg against it), QCustomPlot 2.1 and avrdude 7.1 (serial programmers only),
+# QtSerialPort and QtSvg against it, and Qt's translations), QCustomPlot 2.1 and avrdude 7.1
+# (serial programmers only),
 # all cross-built with Debian's MinGW-w64 from Debian's source packages (qtserialport from Qt's
 # own source in ../shared/qt5-win64-src, which the registry lacks). Each part whose files are in
 # the prefix already is skipped, so a second run on a complete prefix does nothing.
@@ -114,6 +115,13 @@ EOF
     cmake_cross "$work/src/qcustomplot" "$work/build/qcustomplot" -DQt5_DIR="$prefix/lib/cmake/Qt5"
 }
 
+# Qt's own texts: Debian's qttranslations5-l10n, the same on every platform, where the Windows
+# programs' Qt looks for them (Qt's folder is found from where Qt5Core.dll is).
+install_translations() {
+    mkdir -p "$prefix/translations"
+    cp /usr/share/qt5/translations/qtbase_*.qm "$prefix/translations/"
+}
+
 # Serial programmers are all the download utility uses: no USB, FTDI, HID or ELF libraries, and
 # a static program that needs no runtime DLL.
 build_avrdude() {
@@ -132,5 +140,6 @@ fi
 [ -f "$prefix/bin/Qt5SerialPort.dll" ] || timed qtserialport build_qtserialport
 [ -f "$prefix/bin/Qt5Svg.dll" ] || timed qtsvg build_qtsvg
 [ -f "$prefix/bin/libqcustomplot.dll" ] || timed qcustomplot build_qcustomplot
+[ -f "$prefix/translations/qtbase_zh_CN.qm" ] || timed translations install_translations
 [ -f "$prefix/avrdude/bin/avrdude.exe" ] || timed avrdude build_avrdude
-echo "Qt for Windows, QCustomPlot and avrdude.exe are in $prefix"
+echo "Qt for Windows (with Qt's translations), QCustomPlot and avrdude.exe are in $prefix"

@@ -14,17 +14,17 @@ dist="$build/dist/ArvexTools"
 "$root/tools/build-qt-windows.sh"
 start=$SECONDS
 
+mkdir -p "$build"
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-# Qt's host tools in the prefix are Linux programs, except lrelease, which it lacks; Qt's own
-# Chinese texts come from Debian's qttranslations5-l10n.
+# Qt's host tools in the prefix are Linux programs, except lrelease, which it lacks.
 cmake -S "$root" -B "$build" -Wno-dev -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/MinGW-w64.cmake" \
     -DQt5_DIR="$prefix/lib/cmake/Qt5" -DQCustomPlot_ROOT="$prefix" \
     -DQt5LinguistTools_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt5LinguistTools \
-    -DARVEX_QT_TRANSLATIONS=/usr/share/qt5/translations \
-    -DARVEX_BUILD_BENCH=OFF >"$build.configure.log" 2>&1 \
-    || { cat "$build.configure.log"; exit 1; }
+    -DARVEX_QT_TRANSLATIONS="$prefix/translations" \
+    -DARVEX_BUILD_BENCH=OFF >"$build/configure.log" 2>&1 \
+    || { cat "$build/configure.log"; exit 1; }
 cmake --build "$build" -j"$(($(nproc) < 2 ? $(nproc) : 2))"
 echo "Built for Windows in $((SECONDS - start)) s"
 
