@@ -259,8 +259,9 @@ bool tst_KilledSave::startWriter(QProcess &writer, qint64 savesOnDisk)
     writer.setProcessEnvironment(environment);
     writer.start(QCoreApplication::applicationFilePath(), QStringList());
     while (writer.waitForReadyRead(30000)) {
+        // On Windows the line ends in "\r\n" (text-mode stdout).
         if (writer.canReadLine())
-            return writer.readLine() == "ready\n";
+            return writer.readLine().trimmed() == "ready";
     }
     return false;
 }

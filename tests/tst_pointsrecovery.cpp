@@ -293,6 +293,9 @@ void tst_PointsRecovery::quitWhileWriting()
 
 void tst_PointsRecovery::startupBoxesOneAfterAnother()
 {
+#ifndef Q_OS_UNIX
+    QSKIP("The stand-in maintenance tool is a shell script.");
+#endif
     QVERIFY(writeFile(programFile(pointsName), pointsFileBytes(onePoint), 60));
     QVERIFY(writeFile(programFile(recoveryName), pointsFileBytes(twoPoints), 0));
     QVERIFY(updatetesting::installTool(updatetesting::printingTool(

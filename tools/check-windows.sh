@@ -3,11 +3,11 @@
 # branches included) with Debian's MinGW-w64 for the Windows target against the installed Qt
 # headers (syntax only: there is no Windows Qt to link), and builds the controller library as
 # ArvexDll.dll, checking that it exports the interface's functions under their plain names.
-# Usage: check-windows.sh [BUILD_DIR] (default build-windows). Fails on any error in our code.
+# Usage: check-windows.sh [BUILD_DIR] (default build-windows-check). Fails on any error in our code.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="${1:-$root/build-windows}"
+build="${1:-$root/build-windows-check}"
 compiler=x86_64-w64-mingw32-g++-posix
 "$root/tools/install-deps.sh"
 start=$SECONDS

@@ -16,6 +16,8 @@ packages=(
 )
 # tools/run-fuzzers.sh also needs clang and libFuzzer.
 [ "${1:-}" = "--fuzz" ] && packages+=(clang-14 libclang-rt-14-dev)
+# The Windows build's own Qt and avrdude, its zip, and Wine to run it (the wine command, 64-bit).
+[ "${1:-}" = "--windows" ] && packages+=(bison flex zip wine wine64)
 
 missing=()
 for package in "${packages[@]}"; do
