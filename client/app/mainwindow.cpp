@@ -99,6 +99,8 @@ MainWindow::MainWindow(QWidget *parent)
     getPoseTimer->setInterval(250);
     connect(getPoseTimer, SIGNAL(timeout()), this, SLOT(onGetPoseTimer()));
 
+    createScriptControls();
+
     auto *delayedInitTimer = new QTimer(this);
     delayedInitTimer->setObjectName(QStringLiteral("delayedInitTimer"));
     delayedInitTimer->setSingleShot(true);
