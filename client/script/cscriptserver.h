@@ -2,10 +2,11 @@
 // the setting that allows it at all.
 #pragma once
 
+#include "script/cscriptsession.h"
+
 #include <QObject>
 #include <QPointer>
 
-class CScriptSession;
 class QLocalServer;
 
 class CScriptServer : public QObject
