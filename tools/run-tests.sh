@@ -18,3 +18,6 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug "${launcher[@]}" "$@"
 cmake --build "$build" -j"$(nproc)"
 cd "$build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+# The Python package against the client just built.
+cd "$root/python"
+ARVEX_CLIENT_BIN_DIR="$build/bin" python3 -m unittest discover -s tests -t .

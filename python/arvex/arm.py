@@ -107,9 +107,12 @@ class Arm:
     def __init__(self, connection: Connection, program: str) -> None:
         self._connection = connection
         self.table = Table(connection)
-        self.client_version: str = connection.call(
-            "hello", {"token": connection.token, "program": program}
-        )["version"]
+        try:
+            hello = connection.call("hello", {"token": connection.token, "program": program})
+        except Exception:
+            connection.close()
+            raise
+        self.client_version: str = hello["version"]
 
     @classmethod
     def connect(

@@ -95,7 +95,16 @@ class Connection:
             self._socket.settimeout(None)
 
     def close(self) -> None:
+        """Ends the session and waits briefly until the client has let it go, so that the next
+        connection is not refused as a second script."""
         if self._socket is not None:
+            try:
+                self._socket.shutdown(socket.SHUT_WR)
+                self._socket.settimeout(2.0)
+                while self._socket.recv(65536):
+                    pass
+            except OSError:
+                pass
             self._socket.close()
         else:
             self._pipe.close()
