@@ -137,12 +137,12 @@ void MainWindow::createScriptControls()
     // On the content, not on the TEACH panel, so that it stays usable while a run locks that.
     auto *status = new QLabel(contentWidget());
     status->setObjectName(QStringLiteral("scriptStatus"));
-    status->setGeometry(112, 248, 700, 26);
+    status->setGeometry(112, 244, 700, 22);
     status->setStyleSheet(
         QStringLiteral("QLabel{color:#174FA4; font:normal normal 14px \"Arial\";}"));
     auto *disconnectBtn = new QPushButton(tr("Disconnect"), contentWidget());
     disconnectBtn->setObjectName(QStringLiteral("scriptDisconnectBtn"));
-    disconnectBtn->setGeometry(968, 246, 196, 28);
+    disconnectBtn->setGeometry(968, 243, 196, 22);
     disconnectBtn->setStyleSheet(PanelStyles::blueButton());
     disconnectBtn->hide();
     connect(disconnectBtn, SIGNAL(clicked()), this, SLOT(onDisconnectScriptTriggered()));
