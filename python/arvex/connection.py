@@ -2,6 +2,7 @@
 
 from __future__ import annotations
 
+import getpass
 import json
 import os
 import socket
@@ -21,7 +22,7 @@ def default_token_file() -> Path:
         return Path(os.environ["ARVEX_SCRIPT_FILE"])
     if sys.platform == "win32":
         return Path(os.environ["LOCALAPPDATA"]) / "ArvexClient" / "arvex-script.json"
-    runtime = os.environ.get("XDG_RUNTIME_DIR") or f"/tmp/runtime-{os.getlogin()}"
+    runtime = os.environ.get("XDG_RUNTIME_DIR") or f"/tmp/runtime-{getpass.getuser()}"
     return Path(runtime) / "arvex-script.json"
 
 
