@@ -4,6 +4,7 @@
 // client/script).
 #pragma once
 
+#include "ArvexDll.h"
 #include "eeg/ceegmanager.h"
 #include "widgets/cwidget.h"
 
@@ -30,8 +31,6 @@ class QTimer;
 namespace UpdateKit {
 class UpdateController;
 }
-struct Pose;
-struct PlaybackPoint;
 
 class MainWindow : public CWidget
 {
@@ -214,9 +213,10 @@ private:
     bool scriptLocked = false;
     bool feedingPoints = false;
     bool scriptRunFeeding = false;
-    // The last point a script moved to, until the arm has come there.
-    bool scriptTargetPending = false;
-    float scriptTarget[4] = {};
+    // The last point the controller took, from a run, a step or a script, until the arm has come
+    // there with the pump as the point sets it.
+    bool lastFedPending = false;
+    PlaybackPoint lastFedPoint {};
     float scriptLastPosition[4] = {};
     QElapsedTimer scriptStillSince;
     QString scriptNotifiedState;

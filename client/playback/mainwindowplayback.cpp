@@ -428,8 +428,11 @@ bool MainWindow::offerPoint(const PlaybackPoint &point, const std::function<void
             continue;
         }
         PlaybackPoint offered = point;
-        if (SetPlaybackBufferCmd(&offered) == 0)
+        if (SetPlaybackBufferCmd(&offered) == 0) {
+            lastFedPoint = point;
+            lastFedPending = true;
             return true;
+        }
         waitABit();
     }
 }

@@ -187,7 +187,7 @@ void MainWindow::onScriptSessionEnded()
 {
     // The script's work ends with it: its waits, and a run it started.
     scriptWaits.clear();
-    scriptTargetPending = false;
+    lastFedPending = false;
     if (scriptRunFeeding)
         playbackState = 2;
     updateScriptLock();
@@ -316,11 +316,6 @@ void MainWindow::scriptMove(const QJsonValue &id, const QJsonObject &params)
         session->replyError(id, CScriptSession::Stopped, QStringLiteral("stopped in the window"));
         return;
     }
-    scriptTarget[0] = point.x;
-    scriptTarget[1] = point.y;
-    scriptTarget[2] = point.z;
-    scriptTarget[3] = point.rHead;
-    scriptTargetPending = true;
     scriptStillSince.start();
     if (params.value(QLatin1String("wait")).toBool(true))
         scriptWait(id);
@@ -587,14 +582,16 @@ bool MainWindow::scriptArmIdle()
 {
     if (feedingPoints || scriptRunFeeding || runningRowTracker->pointsPending())
         return false;
-    if (!scriptTargetPending)
+    if (!lastFedPending)
         return true;
     const Pose pose = readArmPose();
     const float position[4] = { pose.x, pose.y, pose.z, pose.rHead };
-    if (std::hypot(pose.x - scriptTarget[0], pose.y - scriptTarget[1], pose.z - scriptTarget[2])
+    // The pump tells apart rows at one place that only switch it, as a pick or a release does.
+    if (std::hypot(pose.x - lastFedPoint.x, pose.y - lastFedPoint.y, pose.z - lastFedPoint.z)
             <= CRunningRowTracker::ReachedDistance
-        && std::abs(pose.rHead - scriptTarget[3]) <= CRunningRowTracker::ReachedDegrees) {
-        scriptTargetPending = false;
+        && std::abs(pose.rHead - lastFedPoint.rHead) <= CRunningRowTracker::ReachedDegrees
+        && (pose.isGrab != 0.0f) == (lastFedPoint.isGrab != 0)) {
+        lastFedPending = false;
         return true;
     }
     if (!std::equal(std::begin(position), std::end(position), std::begin(scriptLastPosition))) {
@@ -602,9 +599,9 @@ bool MainWindow::scriptArmIdle()
         scriptStillSince.start();
         return false;
     }
-    if (scriptStillSince.elapsed() < StillTimeout)
+    if (scriptStillSince.elapsed() < StillTimeout + qint64(lastFedPoint.pauseTime * 1000))
         return false;
-    scriptTargetPending = false;
+    lastFedPending = false;
     return true;
 }
 
@@ -649,13 +646,13 @@ QString MainWindow::scriptRunState() const
         return QStringLiteral("paused");
     if (feedingPoints || scriptRunFeeding)
         return QStringLiteral("running");
-    return runningRowTracker->pointsPending() || scriptTargetPending ? QStringLiteral("moving")
-                                                                     : QStringLiteral("idle");
+    return runningRowTracker->pointsPending() || lastFedPending ? QStringLiteral("moving")
+                                                                : QStringLiteral("idle");
 }
 
 void MainWindow::endScriptWaits(int code, const QString &message)
 {
-    scriptTargetPending = false;
+    lastFedPending = false;
     if (CScriptSession *session = scriptServer->session())
         for (const QJsonValue &id : qAsConst(scriptWaits))
             session->replyError(id, code, message);
