@@ -3,19 +3,23 @@ its own, so that its settings and points files touch nothing else."""
 
 from __future__ import annotations
 
-import json
 import os
 import shutil
 import subprocess
 import tempfile
 import time
 from pathlib import Path
+from typing import Optional
 
-BUILD_BIN = Path(os.environ.get("ARVEX_CLIENT_BIN_DIR", Path(__file__).resolve().parents[2] / "build-tests" / "bin"))
+BUILD_BIN = Path(
+    os.environ.get("ARVEX_CLIENT_BIN_DIR", Path(__file__).resolve().parents[2] / "build-tests" / "bin")
+)
 
 
 class ClientProcess:
-    def __init__(self) -> None:
+    """The client offscreen, or on the X display given, where a user's keys can reach it."""
+
+    def __init__(self, display: Optional[str] = None) -> None:
         self._dir = tempfile.TemporaryDirectory(prefix="arvex-script-test-")
         root = Path(self._dir.name)
         program = root / "bin"
@@ -29,6 +33,8 @@ class ClientProcess:
         self.token_file = runtime / "arvex-script.json"
         env = dict(os.environ, QT_QPA_PLATFORM="offscreen", XDG_RUNTIME_DIR=str(runtime),
                    ARVEX_SIM_CONNECT_DELAY_MS="0")
+        if display:
+            env.update(QT_QPA_PLATFORM="xcb", DISPLAY=display)
         self.process = subprocess.Popen([str(program / "ArvexClient")], cwd=program, env=env,
                                          stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         deadline = time.monotonic() + 20
