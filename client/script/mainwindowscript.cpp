@@ -81,23 +81,32 @@ QString pointOfRow(const QJsonValue &value, PlaybackPoint &point)
 {
     const QJsonObject row = value.toObject();
     point = {};
-    point.motionStyle = MOVL;
-    const QString mode = row.value(QLatin1String("mode")).toString(QStringLiteral("MOVL"));
-    if (motionStyleFromText(mode) < 0)
-        return QStringLiteral("mode must be JUMP, MOVJ or MOVL, not %1").arg(mode);
-    point.motionStyle = uint8_t(motionStyleFromText(mode));
-    point.isGrab = row.value(QLatin1String("grab")).toBool() ? 1 : 0;
-    const std::pair<const char *, float *> numbers[]
-        = { { "x", &point.x }, { "y", &point.y }, { "z", &point.z }, { "r", &point.rHead },
-              { "gripper", &point.gripper }, { "pause", &point.pauseTime } };
-    for (const auto &[name, field] : numbers) {
-        const QJsonValue number = row.value(QLatin1String(name));
-        const bool required = name[1] == '\0' && name[0] != 'r';
-        if (number.isUndefined() && !required)
+    const QJsonValue mode = row.value(QLatin1String("mode"));
+    const int motionStyle = mode.isUndefined() ? MOVL : motionStyleFromText(mode.toString());
+    if (motionStyle < 0)
+        return QStringLiteral("mode must be JUMP, MOVJ or MOVL");
+    point.motionStyle = uint8_t(motionStyle);
+    const QJsonValue grab = row.value(QLatin1String("grab"));
+    if (!grab.isUndefined() && !grab.isBool())
+        return QStringLiteral("grab must be true or false");
+    point.isGrab = grab.toBool() ? 1 : 0;
+    struct Number
+    {
+        const char *name;
+        float *field;
+        bool required;
+    };
+    const Number numbers[] = { { "x", &point.x, true }, { "y", &point.y, true },
+        { "z", &point.z, true }, { "r", &point.rHead, false }, { "gripper", &point.gripper, false },
+        { "pause", &point.pauseTime, false } };
+    for (const Number &number : numbers) {
+        const QJsonValue given = row.value(QLatin1String(number.name));
+        if (given.isUndefined() && !number.required)
             continue;
-        if (!isNumber(number))
-            return QStringLiteral("%1 must be a number").arg(QLatin1String(name));
-        *field = float(number.toDouble());
+        // Far beyond any arm, and still a float, so that the table never holds an infinity.
+        if (!isNumber(given) || std::abs(given.toDouble()) > 1e6)
+            return QStringLiteral("%1 must be a number").arg(QLatin1String(number.name));
+        *number.field = float(given.toDouble());
     }
     if (point.pauseTime < 0 || point.pauseTime >= 100)
         return QStringLiteral("pause must lie from 0 to below 100 seconds");
@@ -212,7 +221,7 @@ void MainWindow::onScriptRequest(QJsonValue id, QString method, QJsonObject para
     };
     if (const Handler handler = handlers.value(method))
         (this->*handler)(id, params);
-    else if (method.startsWith(QLatin1String("table.")) && method != QLatin1String("table."))
+    else if (method.startsWith(QLatin1String("table.")))
         scriptTableEdit(id, method, params);
     else if (method == QLatin1String("pause") || method == QLatin1String("resume"))
         scriptPauseResume(id, method);
