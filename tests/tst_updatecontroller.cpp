@@ -417,8 +417,9 @@ void tst_UpdateController::mainWindowMenuEntry()
         entries << (entry->isSeparator() ? "-" : entry->text());
     QCOMPARE(entries,
         (QStringList { "&Connect", "&Disconnect", "&Upgrade firmware", "-", "&Initial Pose...",
-            "Config &Teach...", "Config &Playback...", "Arm &View...", "-", "EEG...", "-",
-            "Check for Updates", "&Language...", "E&xit" }));
+            "Config &Teach...", "Config &Playback...", "Arm &View...", "-", "Allow &Scripts",
+            "Disconnect Script", "-", "EEG...", "-", "Check for Updates", "&Language...",
+            "E&xit" }));
 
     // The start-up check ends silently and gives the entry back.
     QTRY_VERIFY_WITH_TIMEOUT(updateAction->isEnabled(), 10000);

@@ -20,3 +20,6 @@ cd "$build"
 # ARVEX_CTEST_ARGS passes more to ctest, e.g. "-LE kill" to leave out the kill tests.
 # shellcheck disable=SC2086
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" ${ARVEX_CTEST_ARGS:-}
+# The Python package against the client just built.
+cd "$root/python"
+ARVEX_CLIENT_BIN_DIR="$build/bin" python3 -m unittest discover -s tests -t .

@@ -80,6 +80,8 @@ MainWindow::MainWindow(QWidget *parent)
     getPoseTimer->setInterval(250);
     connect(getPoseTimer, SIGNAL(timeout()), this, SLOT(onGetPoseTimer()));
 
+    createScriptControls();
+
     setUpStartup();
 }
 

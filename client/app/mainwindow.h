@@ -1,11 +1,16 @@
 // The client's main window: title bar and menu, the TEACH and PLAYBACK panels, the controller
 // connection and the timers that drive it. Its slots are implemented beside the feature they
-// belong to (client/app, client/teach, client/playback, client/options, client/eeg).
+// belong to (client/app, client/teach, client/playback, client/options, client/eeg,
+// client/script).
 #pragma once
 
+#include "ArvexDll.h"
 #include "eeg/ceegmanager.h"
 #include "widgets/cwidget.h"
 
+#include <QElapsedTimer>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QList>
 #include <QPointer>
 
@@ -18,6 +23,7 @@ class CEEGCurveDialog;
 class CPlaybackTableView;
 class CPointsRecovery;
 class CRunningRowTracker;
+class CScriptServer;
 class QAction;
 class QMenu;
 class QSignalMapper;
@@ -25,7 +31,6 @@ class QTimer;
 namespace UpdateKit {
 class UpdateController;
 }
-struct Pose;
 
 class MainWindow : public CWidget
 {
@@ -84,6 +89,17 @@ private slots:
     // and the search for the headset's port.
     void startAfterFirstFrame();
     void onRunningRowNotReached(int row);
+    void onAllowScriptsToggled(bool allowed);
+    void onDisconnectScriptTriggered();
+    void onScriptSessionStarted();
+    void onScriptSessionEnded();
+    void onScriptRequest(QJsonValue id, QString method, QJsonObject params);
+    void onScriptStopped();
+    void onStopActTriggered();
+    void onScriptArmDisconnected();
+    void onScriptTimer();
+    void onScriptPoseTimer();
+    void onScriptAppAboutToQuit();
 
 private:
     void createActions();
@@ -126,6 +142,33 @@ private:
     // Before a run: true when every row of the table is within the arm's reach, by the marks the
     // table keeps, or the user starts anyway.
     bool confirmReachablePoints();
+    // Offers the point until the controller takes it (true) or a stop is requested (false),
+    // waiting while the run is paused or the controller's queue is full.
+    bool offerPoint(const PlaybackPoint &point, const std::function<void()> &waitABit);
+
+    // The script port: its menu entries, the line that names the connected script, the Stop key.
+    void createScriptControls();
+    // The script's requests; each answers through the session, at once or when the arm is idle.
+    void scriptHello(const QJsonValue &id, const QJsonObject &params);
+    void scriptPose(const QJsonValue &id, const QJsonObject &params);
+    void scriptMove(const QJsonValue &id, const QJsonObject &params);
+    void scriptTool(const QJsonValue &id, const QJsonObject &params);
+    void scriptTableRead(const QJsonValue &id, const QJsonObject &params);
+    void scriptTableEdit(const QJsonValue &id, const QString &method, const QJsonObject &params);
+    void scriptRun(const QJsonValue &id, const QJsonObject &params);
+    void scriptPauseResume(const QJsonValue &id, const QString &method);
+    void scriptStop(const QJsonValue &id);
+    void scriptStep(const QJsonValue &id);
+    void scriptWait(const QJsonValue &id);
+    void scriptSpeed(const QJsonValue &id, const QJsonObject &params);
+    // False, after telling the script why, when the arm may not move now.
+    bool scriptMayMove(const QJsonValue &id);
+    // No point is being fed or on its way, and the arm has come to the script's last point.
+    bool scriptArmIdle();
+    void endScriptWaits(int code, const QString &message);
+    // The window's controls stay locked while a script waits for the arm, so that Stop is there.
+    void updateScriptLock();
+    QString scriptRunState() const;
 
     QAction *exitAct = nullptr;
     QAction *connectAct = nullptr;
@@ -171,4 +214,24 @@ private:
     CStartupBoxes *startupBoxes = nullptr;
     // Shows what the update check found, once its box's turn has come.
     std::function<void()> updateResult;
+
+    CScriptServer *scriptServer = nullptr;
+    QAction *allowScriptsAct = nullptr;
+    QAction *disconnectScriptAct = nullptr;
+    QAction *stopAct = nullptr;
+    // Polls the arm for the script's waits and notifications while a script is connected.
+    QTimer *scriptTimer = nullptr;
+    // Requests waiting until the arm is idle.
+    QList<QJsonValue> scriptWaits;
+    bool scriptLocked = false;
+    bool feedingPoints = false;
+    bool scriptRunFeeding = false;
+    // The last point the controller took, from a run, a step or a script, until the arm has come
+    // there with the pump as the point sets it.
+    bool lastFedPending = false;
+    PlaybackPoint lastFedPoint {};
+    float scriptLastPosition[4] = {};
+    QElapsedTimer scriptStillSince;
+    QString scriptNotifiedState;
+    int scriptNotifiedRow = -1;
 };

@@ -185,6 +185,12 @@ void CPlaybackTableView::importPoints(const PlaybackPoints &points, const Points
     scrollToTop();
 }
 
+void CPlaybackTableView::editRows(
+    const QString &stepName, int firstRow, int removedCount, const PlaybackPoints &points)
+{
+    pushEdit(stepName, rowRange(firstRow, removedCount), pointRows(firstRow, points));
+}
+
 void CPlaybackTableView::getPoints(PlaybackPoints &points) const
 {
     points += tableModel->shownPoints();

@@ -30,6 +30,9 @@ public:
     void setPoints(const PlaybackPoints &points, const PointsProgress &progress = {});
     // Replaces the table as one step of the undo history, as an import or a file drop does.
     void importPoints(const PlaybackPoints &points, const PointsProgress &progress = {});
+    // One step of the undo history: removedCount rows from firstRow on go, points come there.
+    void editRows(
+        const QString &stepName, int firstRow, int removedCount, const PlaybackPoints &points);
     // Appends every row; a row with an unknown motion style text repeats the previous row's.
     void getPoints(PlaybackPoints &points) const;
     // Feeds the point after the running row to the arm; F10 anywhere in the window.

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScopedValueRollback>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTimer>
@@ -394,20 +395,13 @@ void MainWindow::feedPlayback(int firstRow, bool onePoint)
         }
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     };
+    const std::function<void()> wait = waitABit;
+    const QScopedValueRollback<bool> feeding(feedingPoints, true);
     // Start is only enabled with rows and a non-zero loop count; the guard keeps a run that was
     // started any other way from looping on nothing.
     while (index < rowCount && loopsDone != loopCount) {
-        if (playbackState == 2)
+        if (!offerPoint(points.at(index), wait))
             break;
-        if (playbackState == 1) {
-            waitABit();
-            continue;
-        }
-        PlaybackPoint point = points.at(index);
-        if (SetPlaybackBufferCmd(&point) != 0) {
-            waitABit();
-            continue;
-        }
         runningRowTracker->pointAccepted(index);
         if (onePoint)
             break;
@@ -422,4 +416,23 @@ void MainWindow::feedPlayback(int firstRow, bool onePoint)
     if (locked)
         setPlaybackRunning(false);
     updatePlaybackActions();
+}
+
+bool MainWindow::offerPoint(const PlaybackPoint &point, const std::function<void()> &waitABit)
+{
+    for (;;) {
+        if (playbackState == 2)
+            return false;
+        if (playbackState == 1) {
+            waitABit();
+            continue;
+        }
+        PlaybackPoint offered = point;
+        if (SetPlaybackBufferCmd(&offered) == 0) {
+            lastFedPoint = point;
+            lastFedPending = true;
+            return true;
+        }
+        waitABit();
+    }
 }

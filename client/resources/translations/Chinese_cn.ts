@@ -823,6 +823,46 @@ Start anyway?</source>
         <source>Failed to save playback points!</source>
         <translation>保存回放点失败！</translation>
     </message>
+    <message>
+        <source>Allow &amp;Scripts</source>
+        <translation>允许脚本(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Let programs of this user drive the arm through a local port</source>
+        <translation>允许本用户的程序通过本机端口控制机械臂</translation>
+    </message>
+    <message>
+        <source>Disconnect Script</source>
+        <translation>断开脚本</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>断开</translation>
+    </message>
+    <message>
+        <source>Scripts cannot be allowed: the local port for them cannot be opened.</source>
+        <translation>无法允许脚本：无法打开脚本的本机端口。</translation>
+    </message>
+    <message>
+        <source>Script &quot;%1&quot; connected since %2</source>
+        <translation>脚本“%1”自 %2 起已连接</translation>
+    </message>
+    <message>
+        <source>Script: append rows</source>
+        <translation>脚本：追加行</translation>
+    </message>
+    <message>
+        <source>Script: insert rows</source>
+        <translation>脚本：插入行</translation>
+    </message>
+    <message>
+        <source>Script: replace rows</source>
+        <translation>脚本：替换行</translation>
+    </message>
+    <message>
+        <source>Script: clear the table</source>
+        <translation>脚本：清空表格</translation>
+    </message>
 </context>
 <context>
     <name>UpdateKit::ProgressDialog</name>

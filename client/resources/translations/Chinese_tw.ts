@@ -823,6 +823,46 @@ Start anyway?</source>
         <source>Failed to save playback points!</source>
         <translation>儲存回放點失敗！</translation>
     </message>
+    <message>
+        <source>Allow &amp;Scripts</source>
+        <translation>允許腳本(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Let programs of this user drive the arm through a local port</source>
+        <translation>允許本使用者的程式透過本機連接埠控制機械臂</translation>
+    </message>
+    <message>
+        <source>Disconnect Script</source>
+        <translation>中斷腳本</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>中斷</translation>
+    </message>
+    <message>
+        <source>Scripts cannot be allowed: the local port for them cannot be opened.</source>
+        <translation>無法允許腳本：無法開啟腳本的本機連接埠。</translation>
+    </message>
+    <message>
+        <source>Script &quot;%1&quot; connected since %2</source>
+        <translation>腳本「%1」自 %2 起已連線</translation>
+    </message>
+    <message>
+        <source>Script: append rows</source>
+        <translation>腳本：附加列</translation>
+    </message>
+    <message>
+        <source>Script: insert rows</source>
+        <translation>腳本：插入列</translation>
+    </message>
+    <message>
+        <source>Script: replace rows</source>
+        <translation>腳本：取代列</translation>
+    </message>
+    <message>
+        <source>Script: clear the table</source>
+        <translation>腳本：清空表格</translation>
+    </message>
 </context>
 <context>
     <name>UpdateKit::ProgressDialog</name>

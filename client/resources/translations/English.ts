@@ -818,6 +818,46 @@ Start anyway?</source>
         <source>Failed to save playback points!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Allow &amp;Scripts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let programs of this user drive the arm through a local port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnect Script</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scripts cannot be allowed: the local port for them cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Script &quot;%1&quot; connected since %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Script: append rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Script: insert rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Script: replace rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Script: clear the table</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UpdateKit::ProgressDialog</name>
