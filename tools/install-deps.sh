@@ -13,6 +13,8 @@ packages=(
     fonts-noto-cjk fonts-liberation pkexec qttranslations5-l10n avrdude
     # The package's build and check, and the Windows compile check.
     dpkg-dev lintian g++-mingw-w64-x86-64-posix
+    # The script package's tests.
+    python3
 )
 # tools/run-fuzzers.sh also needs clang and libFuzzer.
 [ "${1:-}" = "--fuzz" ] && packages+=(clang-14 libclang-rt-14-dev)
