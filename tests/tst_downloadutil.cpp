@@ -54,6 +54,8 @@ private slots:
 private:
     void showWindow(const QStringList &options = {});
     void openThroughDialog(const QString &path);
+    // Opens a one-record hex file in a shown window and downloads it to the end.
+    void downloadSmallFile();
     void clickDownload();
 
     QTemporaryDir dir;
@@ -92,6 +94,16 @@ void tst_DownloadUtil::showWindow(const QStringList &options)
     window = createWindow(options);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void tst_DownloadUtil::downloadSmallFile()
+{
+    const QString hexFile = dir.filePath(QStringLiteral("a.hex"));
+    QVERIFY(writeFile(hexFile, ":00000001FF\n"));
+    showWindow();
+    openThroughDialog(hexFile);
+    clickDownload();
+    QVERIFY(runFinished(window.get()));
 }
 
 void tst_DownloadUtil::openThroughDialog(const QString &path)
@@ -157,13 +169,7 @@ void tst_DownloadUtil::downloadRunsAvrdudeAndShowsItsOutput()
 
 void tst_DownloadUtil::secondRunClearsOutput()
 {
-    const QString hexFile = dir.filePath(QStringLiteral("a.hex"));
-    QVERIFY(writeFile(hexFile, ":00000001FF\n"));
-    showWindow();
-    openThroughDialog(hexFile);
-
-    clickDownload();
-    QVERIFY(runFinished(window.get()));
+    downloadSmallFile();
     const QStringList firstRun = outputLines(window.get());
     QCOMPARE(firstRun.size(), 6);
 
@@ -236,12 +242,7 @@ void tst_DownloadUtil::verdict()
 
 void tst_DownloadUtil::verdictStaysWhileHovering()
 {
-    const QString hexFile = dir.filePath(QStringLiteral("a.hex"));
-    QVERIFY(writeFile(hexFile, ":00000001FF\n"));
-    showWindow();
-    openThroughDialog(hexFile);
-    clickDownload();
-    QVERIFY(runFinished(window.get()));
+    downloadSmallFile();
     const QString verdict = "Download succeeded: avrdude finished with exit code 0.";
 
     // Onto the Open button, whose tip shows, and off it, which takes the tip away; from elsewhere,
