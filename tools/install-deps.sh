@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake make g++ pkg-config
-    qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools
+    qtbase5-dev libqt5serialport5-dev libqt5svg5-dev qttools5-dev qttools5-dev-tools
     libqcustomplot-dev libbenchmark-dev
     xvfb xauth imagemagick xdotool fonts-dejavu-core
     # What the Debian package depends on by name: the fonts, the elevated update run, Qt's

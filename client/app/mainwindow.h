@@ -100,6 +100,7 @@ private slots:
     void onScriptTimer();
     void onScriptPoseTimer();
     void onScriptAppAboutToQuit();
+    void onImportDrawingActTriggered(int row);
 
 private:
     void createActions();

@@ -63,7 +63,7 @@ CPlaybackTableView::CPlaybackTableView(QWidget *parent)
     : QTableView(parent)
     , tableModel(new CPlaybackTableModel(this))
     , contextMenu(new QMenu(this))
-    , undoMenu(new QMenu(this))
+    , noSelectionMenu(new QMenu(this))
     , insertActMapper(new QSignalMapper(this))
     , edits(new QUndoStack(this))
 {
@@ -369,8 +369,8 @@ void CPlaybackTableView::onCustomContextMenuRequested(const QPoint &)
 {
     if (tableModel->rowCount() > 0 && selectionModel()->hasSelection())
         contextMenu->exec(QCursor::pos());
-    else if (edits->canUndo() || edits->canRedo())
-        undoMenu->exec(QCursor::pos());
+    else
+        noSelectionMenu->exec(QCursor::pos());
 }
 
 void CPlaybackTableView::onRunToRowActTriggered()
@@ -397,6 +397,14 @@ void CPlaybackTableView::onDeleteActTriggered()
     const int row = singleSelectedRow();
     if (row >= 0)
         pushEdit(tr("Delete %n row(s)", nullptr, 1), { row }, {});
+}
+
+void CPlaybackTableView::onImportDrawingActTriggered()
+{
+    // The drawing's rows go below the selection, or after the last row.
+    const QList<int> rows = selectedRowNumbers();
+    emit importDrawingActTriggered(
+        rows.isEmpty() ? tableModel->rowCount() : *std::max_element(rows.begin(), rows.end()) + 1);
 }
 
 void CPlaybackTableView::onDeleteAllActTriggered()
@@ -458,11 +466,16 @@ void CPlaybackTableView::createContextMenu()
     contextMenu->addAction(tr("Delete current row"), this, SLOT(onDeleteActTriggered()));
     contextMenu->addAction(tr("Delete all"), this, SLOT(onDeleteAllActTriggered()));
     contextMenu->addSeparator();
+    QAction *importDrawingAct = contextMenu->addAction(
+        tr("Import drawing..."), this, SLOT(onImportDrawingActTriggered()));
+    noSelectionMenu->addAction(importDrawingAct);
+    noSelectionMenu->addSeparator();
+    contextMenu->addSeparator();
     // Each names the step it takes back or does again.
     const QList<QAction *> undoActs
         = { edits->createUndoAction(this, tr("Undo")), edits->createRedoAction(this, tr("Redo")) };
     contextMenu->addActions(undoActs);
-    undoMenu->addActions(undoActs);
+    noSelectionMenu->addActions(undoActs);
 }
 
 QAction *CPlaybackTableView::stepAction() const

@@ -44,6 +44,8 @@ signals:
     void insertActTriggered(int insertMode);
     void stepActTriggered();
     void playFromRowActTriggered(int row);
+    // "Import drawing..." chosen; the drawing's rows are to come in at row.
+    void importDrawingActTriggered(int row);
     // "Run to this row" had the controller accept the point of row.
     void rowPointSent(int row);
 
@@ -71,6 +73,7 @@ private slots:
     void onPlayFromRowActTriggered();
     void onDeleteActTriggered();
     void onDeleteAllActTriggered();
+    void onImportDrawingActTriggered();
 
 private:
     void createShortcuts();
@@ -98,7 +101,8 @@ private:
     QMenu *contextMenu = nullptr;
     // Shown instead of the context menu where that does not open, so that an emptied table can
     // still be brought back.
-    QMenu *undoMenu = nullptr;
+    // Shown with no row selected: the import and the undo history.
+    QMenu *noSelectionMenu = nullptr;
     QSignalMapper *insertActMapper = nullptr;
     QAction *stepAct = nullptr;
     QAction *playFromRowAct = nullptr;

@@ -207,6 +207,8 @@ void MainWindow::createPlaybackPanel(QWidget *panel)
     connect(tableView, SIGNAL(stepActTriggered()), this, SLOT(onStepActTriggered()));
     connect(tableView, SIGNAL(playFromRowActTriggered(int)), this,
         SLOT(onPlayFromRowActTriggered(int)));
+    connect(tableView, SIGNAL(importDrawingActTriggered(int)), this,
+        SLOT(onImportDrawingActTriggered(int)));
     connect(tableView->model(), SIGNAL(rowsInserted(QModelIndex, int, int)), this,
         SLOT(onPlaybackStartBtnVerify()));
     connect(tableView->model(), SIGNAL(rowsRemoved(QModelIndex, int, int)), this,
