@@ -35,7 +35,7 @@ QDoubleSpinBox *createNumberBox(
     box->setSuffix(suffix);
     box->setKeyboardTracking(false);
     box->setAccelerated(true);
-    box->setFixedWidth(110);
+    box->setFixedWidth(100);
     return box;
 }
 
@@ -120,8 +120,12 @@ QWidget *CDrawingImportDialog::createControls(QWidget *parent)
     size->addWidget(widthBox);
     size->addWidget(new QLabel(QStringLiteral("×"), controls));
     size->addWidget(heightBox);
-    size->addWidget(fitBtn);
+    size->addStretch();
     form->addRow(tr("Size"), size);
+    auto *fit = new QHBoxLayout;
+    fit->addWidget(fitBtn);
+    fit->addStretch();
+    form->addRow(QString(), fit);
 
     turnBox = createNumberBox(-360, 360, tr("°"), controls);
     turnBox->setObjectName("turnBox");

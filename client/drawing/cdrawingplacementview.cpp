@@ -6,6 +6,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -14,6 +15,7 @@ namespace {
 
 constexpr double Padding = 12;
 constexpr double BaseRadius = 40;
+constexpr double MaxZoom = 20;
 
 } // namespace
 
@@ -25,6 +27,7 @@ CDrawingPlacementView::CDrawingPlacementView(QWidget *parent)
     setMinimumSize(200, 200);
     setCursor(Qt::OpenHandCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setToolTip(tr("Drag to move the drawing; the mouse wheel zooms."));
     updateScale();
 }
 
@@ -49,17 +52,18 @@ QPointF CDrawingPlacementView::viewPosition(const QPointF &armPosition) const
 
 void CDrawingPlacementView::updateScale()
 {
-    scale = (std::min(width(), height()) - 2 * Padding) / (2 * reachRadialMax);
+    scale = zoom * (std::min(width(), height()) - 2 * Padding) / (2 * reachRadialMax);
     origin = QRectF(rect()).center();
 }
 
 const QImage &CDrawingPlacementView::reachImage()
 {
     const SurfacePlane &surface = placement.surface;
-    const QVector<double> key { surface.z(0, 0), surface.z(100, 0), surface.z(0, 100) };
-    if (reachShade.size() == size() && shadeSurface == key)
+    const QVector<double> key { surface.z(0, 0), surface.z(100, 0), surface.z(0, 100), scale,
+        origin.x(), origin.y() };
+    if (reachShade.size() == size() && shadeKey == key)
         return reachShade;
-    shadeSurface = key;
+    shadeKey = key;
     reachShade = QImage(size(), QImage::Format_ARGB32_Premultiplied);
     reachShade.fill(Qt::transparent);
     const QRgb inside = CArmView::reachColor().rgba();
@@ -112,23 +116,37 @@ void CDrawingPlacementView::drawStrokes(QPainter &painter) const
 
     painter.setPen(QPen(CArmView::pathColor(), 1.5));
     painter.setBrush(Qt::NoBrush);
-    QVector<QLineF> outside;
-    for (int i = 0; i < reach.strokes.size(); ++i) {
-        const QPolygonF stroke = toView.map(reach.strokes.at(i));
-        painter.drawPolyline(stroke);
-        const QVector<bool> &segmentOutside = reach.segmentOutside.at(i);
-        for (int k = 0; k < segmentOutside.size(); ++k)
-            if (segmentOutside.at(k))
-                outside.append(QLineF(stroke.at(k), stroke.at(k + 1)));
-    }
+    for (const QPolygonF &stroke : reach.strokes)
+        painter.drawPolyline(toView.map(stroke));
     painter.setPen(QPen(CArmView::outOfReachColor(), 2.5));
+    QVector<QLineF> outside;
+    outside.reserve(reach.outside.size());
+    for (const QLineF &stretch : reach.outside)
+        outside.append(toView.map(stretch));
     painter.drawLines(outside);
 }
 
 void CDrawingPlacementView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    zoom = 1;
     updateScale();
+}
+
+void CDrawingPlacementView::wheelEvent(QWheelEvent *event)
+{
+    const double steps = event->angleDelta().y() / 120.0;
+    const double zoomed = std::clamp(zoom * std::pow(1.25, steps), 1.0, MaxZoom);
+    if (zoomed == zoom)
+        return;
+    // The place under the pointer stays there; all the way out the reach is centred again.
+    const QPointF pointer = event->position();
+    const QPointF under = armPosition(pointer);
+    zoom = zoomed;
+    updateScale();
+    if (zoom > 1)
+        origin = pointer - QPointF(under.x(), -under.y()) * scale;
+    update();
 }
 
 void CDrawingPlacementView::mousePressEvent(QMouseEvent *event)

@@ -1,5 +1,6 @@
 // CDrawingPlacementView: a placed drawing seen from above over the arm's reach on the drawing
-// surface, as the arm view's top view shows the arm; dragging with the mouse moves the drawing.
+// surface, as the arm view's top view shows the arm; dragging with the mouse moves the drawing and
+// the wheel zooms in on the place under the pointer.
 #pragma once
 
 #include "drawing/drawingplacement.h"
@@ -31,6 +32,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     void updateScale();
@@ -43,10 +45,12 @@ private:
     DrawingPlacement::Reach reach;
     double reachRadialMax = 0;
     double scale = 1;
+    // 1 shows the whole reach.
+    double zoom = 1;
     QPointF origin;
     QImage reachShade;
-    // The surface the shade was made for: its heights at three places.
-    QVector<double> shadeSurface;
+    // What the shade was made for: the surface's heights at three places, the scale and origin.
+    QVector<double> shadeKey;
     bool dragging = false;
     QPointF dragOffset;
 };

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -50,11 +51,9 @@ DrawingPlacement::Reach DrawingPlacement::checkReach(
     const QTransform placed = transform(drawingBounds);
     Reach reach;
     reach.strokes.reserve(strokes.size());
-    reach.segmentOutside.reserve(strokes.size());
     for (const QPolygonF &stroke : strokes) {
         reach.strokes.append(placed.map(stroke));
         const QPolygonF &landed = reach.strokes.last();
-        QVector<bool> outside(landed.size() - 1, false);
         bool previousOut = !reaches(landed.first().x(), landed.first().y());
         reach.pointsOutside += previousOut;
         for (int i = 1; i < landed.size(); ++i) {
@@ -62,22 +61,30 @@ DrawingPlacement::Reach DrawingPlacement::checkReach(
             const double length = segment.length();
             const bool endOut = !reaches(landed.at(i).x(), landed.at(i).y());
             reach.pointsOutside += endOut;
-            // Each piece counts as outside when either of its ends is.
+            // Each piece counts as outside when either of its ends is; neighbouring pieces
+            // outside make one stretch.
             const int pieces = std::max(1, int(std::ceil(length / ReachSampleSpacing)));
             bool pieceStartOut = previousOut;
+            std::optional<double> stretchStart;
             for (int k = 1; k <= pieces; ++k) {
                 const QPointF at = segment.pointAt(double(k) / pieces);
                 const bool pieceEndOut = k == pieces ? endOut : !reaches(at.x(), at.y());
                 if (pieceStartOut || pieceEndOut) {
-                    outside[i - 1] = true;
                     reach.outsideLength += length / pieces;
+                    if (!stretchStart)
+                        stretchStart = double(k - 1) / pieces;
+                } else if (stretchStart) {
+                    reach.outside.append(QLineF(
+                        segment.pointAt(*stretchStart), segment.pointAt(double(k - 1) / pieces)));
+                    stretchStart.reset();
                 }
                 pieceStartOut = pieceEndOut;
             }
+            if (stretchStart)
+                reach.outside.append(QLineF(segment.pointAt(*stretchStart), segment.p2()));
             reach.drawnLength += length;
             previousOut = endOut;
         }
-        reach.segmentOutside.append(outside);
     }
     return reach;
 }

@@ -5,6 +5,7 @@
 #include "drawing/surfaceplane.h"
 #include "playback/playbackpoint.h"
 
+#include <QLineF>
 #include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
@@ -19,8 +20,8 @@ public:
     {
         // The strokes where they land seen from above, arm mm.
         QVector<QPolygonF> strokes;
-        // Per stroke, per segment: whether any of it lies outside the reach.
-        QVector<QVector<bool>> segmentOutside;
+        // The stretches of them that lie outside the reach, arm mm.
+        QVector<QLineF> outside;
         double drawnLength = 0;
         double outsideLength = 0;
         int pointsOutside = 0;
