@@ -273,6 +273,15 @@ void tst_DrawingImport::badFileChangesNothing_data()
             + ";&" + char(entity - 1) + ";&" + char(entity - 1) + ";'>\n";
     laughs += "]>\n<svg xmlns='http://www.w3.org/2000/svg'><text>&j;</text></svg>";
     QTest::newRow("entities") << "laughs.svg" << laughs << "entities";
+    // Each group shows the one before ten times: ten million lines from a few hundred bytes.
+    QByteArray uses = "<svg xmlns='http://www.w3.org/2000/svg' "
+                      "xmlns:xlink='http://www.w3.org/1999/xlink'><path id='g0' d='M0 0 L1 1'/>";
+    for (int level = 1; level <= 7; ++level)
+        uses += "<g id='g" + QByteArray::number(level) + "'>"
+            + QByteArray("<use xlink:href='#g" + QByteArray::number(level - 1) + "'/>").repeated(10)
+            + "</g>";
+    QTest::newRow("<use> of <use>") << "uses.svg" << uses + "</svg>"
+                                    << "<use> elements";
     QTest::newRow("garbage G-code")
         << "garbage.gcode" << QByteArray("G21\nG1 X10\nhello world\n") << "Line 3 is not G-code";
     QByteArray million = "M3\n";

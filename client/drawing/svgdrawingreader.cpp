@@ -3,6 +3,7 @@
 
 #include "drawing/curveflattener.h"
 
+#include <QHash>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
@@ -12,12 +13,16 @@
 
 #include <cmath>
 #include <optional>
+#include <vector>
 
 namespace {
 
 constexpr double MillimetresPerPixel = 25.4 / 96;
 // Entities longer than this, or built of other entities, only serve to blow a file up.
 constexpr int MaxEntityLength = 1024;
+// Elements of the drawing with every <use> replaced by what it shows; more would keep Qt SVG busy
+// for minutes, however few segments each gives.
+constexpr double MaxExpandedElements = 1000000;
 
 // Records what Qt SVG paints as polylines in the painter's final coordinates, millimetres here.
 class PathRecorder : public QPaintEngine
@@ -61,6 +66,11 @@ public:
                 flattener.appendCubic(stroke, at, transform.map(QPointF(path.elementAt(i + 1))),
                     transform.map(QPointF(path.elementAt(i + 2))));
                 i += 2;
+            }
+            // One path of many curves could otherwise grow without bound before it ends.
+            if (segments + stroke.size() - 1 > PenDrawing::MaxSegments) {
+                overflowed = true;
+                return;
             }
         }
         addStroke(stroke);
@@ -226,6 +236,94 @@ QRectF placeViewBox(const QRectF &viewBox, const QSizeF &viewport, const QString
         size);
 }
 
+// The drawing's elements as a tree, with what each <use> shows, to count what rendering visits.
+class ElementTree
+{
+public:
+    // False once the file holds more elements than MaxExpandedElements.
+    bool open(const QStringRef &id)
+    {
+        const int index = int(nodes.size());
+        if (index >= MaxExpandedElements)
+            return false;
+        nodes.push_back(Node {});
+        if (!openNodes.isEmpty()) {
+            Node &parent = nodes[openNodes.last()];
+            if (parent.lastChild >= 0)
+                nodes[parent.lastChild].nextSibling = index;
+            else
+                parent.firstChild = index;
+            parent.lastChild = index;
+        }
+        if (!id.isEmpty())
+            ids.insert(id.toString(), index);
+        openNodes.append(index);
+        return true;
+    }
+    void uses(const QStringRef &href)
+    {
+        if (href.startsWith(QLatin1Char('#')))
+            useTargets.insert(openNodes.last(), href.mid(1).toString());
+    }
+    void close()
+    {
+        if (!openNodes.isEmpty())
+            openNodes.removeLast();
+    }
+
+    // The elements rendering the root visits, a <use> that leads back to itself counted once.
+    double expandedCount() const
+    {
+        if (nodes.empty())
+            return 0;
+        std::vector<double> count(nodes.size(), 0);
+        enum State : char { Unvisited, Open, Counted };
+        std::vector<State> state(nodes.size(), Unvisited);
+        const auto target = [&](int index) {
+            const auto found = useTargets.constFind(index);
+            return found == useTargets.cend() ? -1 : ids.value(found.value(), -1);
+        };
+        // Depth first without recursion: a deep file must not overflow the stack.
+        std::vector<int> stack { 0 };
+        while (!stack.empty()) {
+            const int index = stack.back();
+            const Node &node = nodes[index];
+            if (state[index] == Counted) {
+                stack.pop_back();
+            } else if (state[index] == Unvisited) {
+                state[index] = Open;
+                for (int child = node.firstChild; child >= 0; child = nodes[child].nextSibling)
+                    if (state[child] == Unvisited)
+                        stack.push_back(child);
+                if (const int shown = target(index); shown >= 0 && state[shown] == Unvisited)
+                    stack.push_back(shown);
+            } else {
+                double total = 1;
+                for (int child = node.firstChild; child >= 0; child = nodes[child].nextSibling)
+                    total += count[child];
+                if (const int shown = target(index); shown >= 0)
+                    total += count[shown];
+                count[index] = std::min(total, 2 * MaxExpandedElements);
+                state[index] = Counted;
+                stack.pop_back();
+            }
+        }
+        return count[0];
+    }
+
+private:
+    struct Node
+    {
+        int firstChild = -1;
+        int lastChild = -1;
+        int nextSibling = -1;
+    };
+    std::vector<Node> nodes;
+    QVector<int> openNodes;
+    QHash<QString, int> ids;
+    QHash<int, QString> useTargets;
+};
+
 struct RootSize
 {
     std::optional<double> width;
@@ -243,6 +341,13 @@ bool SvgDrawingReader::read(
     // size is read here with 96 pixels to the inch, where Qt SVG takes 90.
     QXmlStreamReader xml(data);
     std::optional<RootSize> root;
+    ElementTree elements;
+    const auto tooManyElements = [&error] {
+        error = tr("The drawing has more than %1 elements once its <use> elements are replaced "
+                   "by what they show: such a file is not read.")
+                    .arg(int(MaxExpandedElements));
+        return false;
+    };
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.tokenType() == QXmlStreamReader::DTD) {
@@ -254,12 +359,25 @@ bool SvgDrawingReader::read(
                     return false;
                 }
             }
-        } else if (xml.tokenType() == QXmlStreamReader::StartElement && !root) {
+        } else if (xml.tokenType() == QXmlStreamReader::EndElement) {
+            elements.close();
+        } else if (xml.tokenType() == QXmlStreamReader::StartElement) {
+            const QXmlStreamAttributes attributes = xml.attributes();
+            if (!elements.open(attributes.value(QLatin1String("id"))))
+                return tooManyElements();
+            if (xml.name() == QLatin1String("use")) {
+                const QStringRef href = attributes.value(QLatin1String("href"));
+                elements.uses(href.isEmpty()
+                        ? attributes.value(
+                            QLatin1String("http://www.w3.org/1999/xlink"), QLatin1String("href"))
+                        : href);
+            }
+            if (root)
+                continue;
             if (xml.name() != QLatin1String("svg")) {
                 error = tr("The file is not an SVG drawing.");
                 return false;
             }
-            const QXmlStreamAttributes attributes = xml.attributes();
             root = RootSize { lengthInMillimetres(attributes.value(QLatin1String("width"))),
                 lengthInMillimetres(attributes.value(QLatin1String("height"))),
                 parseViewBox(attributes.value(QLatin1String("viewBox"))),
@@ -276,6 +394,8 @@ bool SvgDrawingReader::read(
         error = tr("The file is not an SVG drawing.");
         return false;
     }
+    if (elements.expandedCount() > MaxExpandedElements)
+        return tooManyElements();
 
     QSvgRenderer renderer;
     if (!renderer.load(data)) {
