@@ -276,27 +276,27 @@ public:
     {
         if (nodes.empty())
             return 0;
-        std::vector<double> count(nodes.size(), 0);
+        QVector<double> count(int(nodes.size()), 0);
         enum State : char { Unvisited, Open, Counted };
-        std::vector<State> state(nodes.size(), Unvisited);
+        QVector<State> state(int(nodes.size()), Unvisited);
         const auto target = [&](int index) {
             const auto found = useTargets.constFind(index);
             return found == useTargets.cend() ? -1 : ids.value(found.value(), -1);
         };
         // Depth first without recursion: a deep file must not overflow the stack.
-        std::vector<int> stack { 0 };
-        while (!stack.empty()) {
-            const int index = stack.back();
+        QVector<int> stack { 0 };
+        while (!stack.isEmpty()) {
+            const int index = stack.last();
             const Node &node = nodes[index];
             if (state[index] == Counted) {
-                stack.pop_back();
+                stack.removeLast();
             } else if (state[index] == Unvisited) {
                 state[index] = Open;
                 for (int child = node.firstChild; child >= 0; child = nodes[child].nextSibling)
                     if (state[child] == Unvisited)
-                        stack.push_back(child);
+                        stack.append(child);
                 if (const int shown = target(index); shown >= 0 && state[shown] == Unvisited)
-                    stack.push_back(shown);
+                    stack.append(shown);
             } else {
                 double total = 1;
                 for (int child = node.firstChild; child >= 0; child = nodes[child].nextSibling)
@@ -305,7 +305,7 @@ public:
                     total += count[shown];
                 count[index] = std::min(total, 2 * MaxExpandedElements);
                 state[index] = Counted;
-                stack.pop_back();
+                stack.removeLast();
             }
         }
         return count[0];
