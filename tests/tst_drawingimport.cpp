@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QUndoStack>
+#include <QVector3D>
 #include <QtTest>
 
 using namespace mainwindowtesting;
@@ -171,6 +172,8 @@ void tst_DrawingImport::drawingBecomesRows_data()
     QTest::addColumn<QPainterPath>("expected");
     // J for each JUMP row, M for each MOVL row.
     QTest::addColumn<QString>("styles");
+    // Where the pen touched the paper for a tilted surface; none for the level one typed.
+    QTest::addColumn<QVector<QVector3D>>("touched");
 
     // A 100 x 80 mm sheet of 1000 x 800 units, moved by the viewBox: a 50 mm square.
     QTest::newRow("50 mm square, viewBox and mm")
@@ -178,13 +181,14 @@ void tst_DrawingImport::drawingBecomesRows_data()
         << QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='100mm' height='80mm' "
                       "viewBox='-100 -100 1000 800'><rect x='150' y='50' width='500' "
                       "height='500' fill='none' stroke='black'/></svg>")
-        << "" << rectangle(50) << "JMMMMM";
+        << "" << rectangle(50) << "JMMMMM" << QVector<QVector3D> {};
     QTest::newRow("square in inches, typed 25 mm wide")
         << "inches.svg"
         << QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='2in' height='2in' "
                       "viewBox='0 0 2 2'><path d='M0.5 0.5 h1 v1 h-1 z' fill='none' "
                       "stroke='black' stroke-width='0.01'/></svg>")
-        << "25" << rectangle(25) << "JMMMMM";
+        << "25" << rectangle(25) << "JMMMMM"
+        << QVector<QVector3D> { { 150, -60, -10 }, { 250, -60, -10 }, { 200, 80, 4 } };
     // A clockwise half circle above its two ends, then a line in a stroke of its own.
     QPainterPath arc;
     arc.moveTo(-15, -5);
@@ -195,7 +199,7 @@ void tst_DrawingImport::drawingBecomesRows_data()
         << "arc.nc"
         << QByteArray("G21 G90 ; mm, absolute\nG0 X0 Y0\nM3\nG2 X20 Y0 I10 J0\nM5\n"
                       "G0 X25 Y0\nM3\nG1 X30\nM5\n")
-        << "" << arc << "JM+JMM";
+        << "" << arc << "JM+JMM" << QVector<QVector3D> {};
 }
 
 void tst_DrawingImport::drawingBecomesRows()
@@ -205,6 +209,7 @@ void tst_DrawingImport::drawingBecomesRows()
     QFETCH(QString, width);
     QFETCH(QPainterPath, expected);
     QFETCH(QString, styles);
+    QFETCH(QVector<QVector3D>, touched);
 
     const QString path = writeFile(name, content);
     QCOMPARE(chooseDrawing(path), QString());
@@ -217,7 +222,23 @@ void tst_DrawingImport::drawingBecomesRows()
         type(dialog, "widthBox", width);
     type(dialog, "centreXBox", "200");
     type(dialog, "centreYBox", "30");
-    type(dialog, "surfaceBox", "-20");
+    // z = a x + b y + c through the touched points, or level at -20 mm.
+    QVector3D plane(0, 0, -20);
+    if (touched.isEmpty()) {
+        type(dialog, "surfaceBox", "-20");
+    } else {
+        for (int i = 0; i < touched.size(); ++i) {
+            const QVector3D &at = touched.at(i);
+            arvexsim::setPoseOverride(Pose { at.x(), at.y(), at.z(), 0, 0, 0, 0, 0, 0, 0 });
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QString("touchButton%1").arg(i + 1)),
+                Qt::LeftButton);
+        }
+        arvexsim::clearPoseOverride();
+        const QVector3D normal
+            = QVector3D::crossProduct(touched[1] - touched[0], touched[2] - touched[0]);
+        plane = QVector3D(-normal.x() / normal.z(), -normal.y() / normal.z(), 0);
+        plane.setZ(touched[0].z() - plane.x() * touched[0].x() - plane.y() * touched[0].y());
+    }
     QTest::mouseClick(dialog->findChild<QPushButton *>("importBtn"), Qt::LeftButton);
     QTRY_VERIFY(!CDialog::topmostOpen());
 
@@ -229,8 +250,10 @@ void tst_DrawingImport::drawingBecomesRows()
         const PlaybackPoint &row = rows.at(i);
         shownStyles += row.motionStyle == JUMP ? 'J' : 'M';
         const bool last = i == rows.size() - 1;
-        // On the surface, then lifted by the jump height off the paper.
-        QCOMPARE(row.z, last ? 0.0f : -20.0f);
+        // On the surface, then lifted by the jump height off the paper; the table shows tenths.
+        const PlaybackPoint &onPaper = last ? rows.at(i - 1) : row;
+        const double surface = plane.x() * onPaper.x + plane.y() * onPaper.y + plane.z();
+        QVERIFY2(std::abs(row.z - (last ? 20 : 0) - surface) <= 0.06, qPrintable(shownStyles));
         if (row.motionStyle == JUMP)
             drawn.append(QPolygonF());
         if (!last)

@@ -160,6 +160,7 @@ QWidget *CDrawingImportDialog::createControls(QWidget *parent)
     auto *touches = new QHBoxLayout;
     for (int i = 0; i < int(touchButtons.size()); ++i) {
         touchButtons[i] = new QPushButton(tr("Touched %1").arg(i + 1), controls);
+        touchButtons[i]->setObjectName(QStringLiteral("touchButton%1").arg(i + 1));
         connect(touchButtons[i], &QPushButton::clicked, this, [this, i] { onTouchClicked(i); });
         touches->addWidget(touchButtons[i]);
     }
