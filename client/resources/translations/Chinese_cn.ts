@@ -236,6 +236,114 @@
     </message>
 </context>
 <context>
+    <name>CDrawingImportDialog</name>
+    <message>
+        <source>Import drawing</source>
+        <translation>导入图形</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n strokes</source>
+        <translation>
+            <numerusform>%1：%n 个笔画</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Fit to reach</source>
+        <translation>缩放至可达范围</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>尺寸</translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>旋转</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>中心</translation>
+    </message>
+    <message>
+        <source>The pen touches here</source>
+        <translation>笔尖触及此处</translation>
+    </message>
+    <message>
+        <source>Surface height</source>
+        <translation>绘图面高度</translation>
+    </message>
+    <message>
+        <source>Touched %1</source>
+        <translation>触碰点 %1</translation>
+    </message>
+    <message>
+        <source>Tilted surface</source>
+        <translation>倾斜绘图面</translation>
+    </message>
+    <message>
+        <source>Follow the plane through the three touched points</source>
+        <translation>贴合经过三个触碰点的平面</translation>
+    </message>
+    <message>
+        <source>Touch the surface with the pen at three places far apart.</source>
+        <translation>用笔尖在绘图面上相距较远的三个位置各触碰一次。</translation>
+    </message>
+    <message>
+        <source>Order the strokes to shorten the pen&apos;s travel</source>
+        <translation>调整笔画顺序以缩短笔的移动距离</translation>
+    </message>
+    <message>
+        <source>The plane through them tilts %1°.</source>
+        <translation>经过这些点的平面倾斜 %1°。</translation>
+    </message>
+    <message>
+        <source>The pen travels %1 mm lifted.</source>
+        <translation>抬笔移动距离为 %1 mm。</translation>
+    </message>
+    <message>
+        <source>The pen travels %1 mm lifted, %2 mm in the file&apos;s order.</source>
+        <translation>抬笔移动距离为 %1 mm，按文件中的顺序则为 %2 mm。</translation>
+    </message>
+    <message>
+        <source>All of the drawing lies within the arm&apos;s reach.</source>
+        <translation>整个图形都在机械臂的可达范围内。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mm of the %2 mm drawn (%3%) lies outside the arm&apos;s reach; %n points are out of reach.</source>
+        <translation>
+            <numerusform>绘制的 %2 mm 中有 %1 mm（%3%）超出机械臂的可达范围；%n 个点超出可达范围。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows</source>
+        <translation>
+            <numerusform>%n 行</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CDrawingPlacementView</name>
+    <message>
+        <source>Drag to move the drawing; the mouse wheel zooms.</source>
+        <translation>拖动可移动图形；滚动鼠标滚轮可缩放。</translation>
+    </message>
+</context>
+<context>
     <name>CEEGCurveDialog</name>
     <message>
         <source>EEG Curve</source>
@@ -383,6 +491,10 @@
             <numerusform>粘贴 %n 行</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import drawing...</source>
+        <translation>导入图形...</translation>
+    </message>
 </context>
 <context>
     <name>CPointsRecovery</name>
@@ -463,6 +575,70 @@ Restore it? If you discard it, it is kept as:
     <message>
         <source>Confirm</source>
         <translation>确认</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingFile</name>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 不是文件。</translation>
+    </message>
+    <message>
+        <source>%1 is %2 MB; drawings larger than %3 MB are not read.</source>
+        <translation>%1 大小为 %2 MB；不会读取大于 %3 MB 的图形文件。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>GcodeDrawingReader</name>
+    <message>
+        <source>The drawing has more than %1 segments, more than a point table can hold for a run.</source>
+        <translation>该图形包含超过 %1 条线段，超出了点表单次运行所能容纳的数量。</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is out of range.</source>
+        <translation>第 %1 行：%2 超出范围。</translation>
+    </message>
+    <message>
+        <source>Line %1: no arc of radius %2 joins its two ends.</source>
+        <translation>第 %1 行：没有半径为 %2 的圆弧能连接其两个端点。</translation>
+    </message>
+    <message>
+        <source>Line %1: the arc&apos;s end is not on its circle.</source>
+        <translation>第 %1 行：圆弧的终点不在其圆上。</translation>
+    </message>
+    <message>
+        <source>Line %1 is longer than %2 characters: this is not G-code.</source>
+        <translation>第 %1 行超过 %2 个字符：这不是 G-code。</translation>
+    </message>
+    <message>
+        <source>Line %1 is not G-code: %2</source>
+        <translation>第 %1 行不是 G-code：%2</translation>
+    </message>
+    <message>
+        <source>The file draws nothing: no G1, G2 or G3 move with the pen down.</source>
+        <translation>该文件未绘制任何内容：没有在落笔状态下的 G1、G2 或 G3 移动。</translation>
+    </message>
+    <message>
+        <source>The file draws nothing: it never lowers the pen with M3.</source>
+        <translation>该文件未绘制任何内容：从未用 M3 落笔。</translation>
+    </message>
+    <message>
+        <source>Heights (Z) left out: the drawing surface sets the pen&apos;s height.</source>
+        <translation>已忽略高度（Z）：笔的高度由绘图面决定。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n time(s))</source>
+        <translation>
+            <numerusform>%1（%n 次）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Left out, not understood: %1.</source>
+        <translation>已忽略无法识别的内容：%1。</translation>
     </message>
 </context>
 <context>
@@ -862,6 +1038,74 @@ Start anyway?</source>
     <message>
         <source>Script: clear the table</source>
         <translation>脚本：清空表格</translation>
+    </message>
+    <message>
+        <source>Import drawing</source>
+        <translation>导入图形</translation>
+    </message>
+    <message>
+        <source>Drawings (*.svg *.gcode *.nc *.ngc *.gc *.g *.tap *.txt);;All files (*)</source>
+        <translation>图形文件(*.svg *.gcode *.nc *.ngc *.gc *.g *.tap *.txt);;所有文件(*)</translation>
+    </message>
+    <message>
+        <source>The drawing cannot be imported.</source>
+        <translation>无法导入该图形。</translation>
+    </message>
+</context>
+<context>
+    <name>SurfacePlane</name>
+    <message>
+        <source>The three points lie too close together or on one line: touch three corners of the paper.</source>
+        <translation>三个点彼此太近或位于同一直线上：请触碰纸张的三个角。</translation>
+    </message>
+    <message>
+        <source>The three points make a surface steeper than %1°.</source>
+        <translation>三个点构成的平面倾斜超过 %1°。</translation>
+    </message>
+</context>
+<context>
+    <name>SvgDrawingReader</name>
+    <message>
+        <source>The drawing has more than %1 elements once its &lt;use&gt; elements are replaced by what they show: such a file is not read.</source>
+        <translation>将 &lt;use&gt; 元素替换为其引用的内容后，该图形包含超过 %1 个元素：不会读取此类文件。</translation>
+    </message>
+    <message>
+        <source>The file&apos;s XML entities are too long or made of other entities: such a file is not read.</source>
+        <translation>该文件的 XML 实体过长或由其他实体构成：不会读取此类文件。</translation>
+    </message>
+    <message>
+        <source>The file is not an SVG drawing.</source>
+        <translation>该文件不是 SVG 图形。</translation>
+    </message>
+    <message>
+        <source>The file is not well-formed XML (line %1: %2).</source>
+        <translation>该文件不是格式正确的 XML（第 %1 行：%2）。</translation>
+    </message>
+    <message>
+        <source>Qt SVG could not read the drawing.</source>
+        <translation>Qt SVG 无法读取该图形。</translation>
+    </message>
+    <message>
+        <source>The drawing gives no width and height: its units are taken as pixels, 96 to the inch.</source>
+        <translation>该图形未指定宽度和高度：其单位按像素计算，每英寸 96 像素。</translation>
+    </message>
+    <message>
+        <source>The drawing has more than %1 segments, more than a point table can hold for a run.</source>
+        <translation>该图形包含超过 %1 条线段，超出了点表单次运行所能容纳的数量。</translation>
+    </message>
+    <message>
+        <source>The drawing holds only images, which a pen cannot draw.</source>
+        <translation>该图形只包含图像，笔无法绘制图像。</translation>
+    </message>
+    <message>
+        <source>The drawing holds no lines, shapes or text to draw.</source>
+        <translation>该图形不包含可绘制的线条、形状或文字。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n image(s) left out: a pen draws only lines, shapes and text.</source>
+        <translation>
+            <numerusform>已忽略 %n 个图像：笔只能绘制线条、形状和文字。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -236,6 +236,114 @@
     </message>
 </context>
 <context>
+    <name>CDrawingImportDialog</name>
+    <message>
+        <source>Import drawing</source>
+        <translation>匯入圖形</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>匯入</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n strokes</source>
+        <translation>
+            <numerusform>%1：%n 個筆畫</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Fit to reach</source>
+        <translation>縮放至可達範圍</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>尺寸</translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>旋轉</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>中心</translation>
+    </message>
+    <message>
+        <source>The pen touches here</source>
+        <translation>筆尖觸及此處</translation>
+    </message>
+    <message>
+        <source>Surface height</source>
+        <translation>繪圖面高度</translation>
+    </message>
+    <message>
+        <source>Touched %1</source>
+        <translation>觸碰點 %1</translation>
+    </message>
+    <message>
+        <source>Tilted surface</source>
+        <translation>傾斜繪圖面</translation>
+    </message>
+    <message>
+        <source>Follow the plane through the three touched points</source>
+        <translation>貼合經過三個觸碰點的平面</translation>
+    </message>
+    <message>
+        <source>Touch the surface with the pen at three places far apart.</source>
+        <translation>用筆尖在繪圖面上相距較遠的三個位置各觸碰一次。</translation>
+    </message>
+    <message>
+        <source>Order the strokes to shorten the pen&apos;s travel</source>
+        <translation>調整筆畫順序以縮短筆的移動距離</translation>
+    </message>
+    <message>
+        <source>The plane through them tilts %1°.</source>
+        <translation>經過這些點的平面傾斜 %1°。</translation>
+    </message>
+    <message>
+        <source>The pen travels %1 mm lifted.</source>
+        <translation>抬筆移動距離為 %1 mm。</translation>
+    </message>
+    <message>
+        <source>The pen travels %1 mm lifted, %2 mm in the file&apos;s order.</source>
+        <translation>抬筆移動距離為 %1 mm，依檔案中的順序則為 %2 mm。</translation>
+    </message>
+    <message>
+        <source>All of the drawing lies within the arm&apos;s reach.</source>
+        <translation>整個圖形都在機械臂的可達範圍內。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mm of the %2 mm drawn (%3%) lies outside the arm&apos;s reach; %n points are out of reach.</source>
+        <translation>
+            <numerusform>繪製的 %2 mm 中有 %1 mm（%3%）超出機械臂的可達範圍；%n 個點超出可達範圍。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows</source>
+        <translation>
+            <numerusform>%n 列</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CDrawingPlacementView</name>
+    <message>
+        <source>Drag to move the drawing; the mouse wheel zooms.</source>
+        <translation>拖曳可移動圖形；捲動滑鼠滾輪可縮放。</translation>
+    </message>
+</context>
+<context>
     <name>CEEGCurveDialog</name>
     <message>
         <source>EEG Curve</source>
@@ -383,6 +491,10 @@
             <numerusform>貼上 %n 列</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import drawing...</source>
+        <translation>匯入圖形...</translation>
+    </message>
 </context>
 <context>
     <name>CPointsRecovery</name>
@@ -463,6 +575,70 @@ Restore it? If you discard it, it is kept as:
     <message>
         <source>Confirm</source>
         <translation>確認</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingFile</name>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 不是檔案。</translation>
+    </message>
+    <message>
+        <source>%1 is %2 MB; drawings larger than %3 MB are not read.</source>
+        <translation>%1 大小為 %2 MB；不會讀取大於 %3 MB 的圖形檔案。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>無法讀取 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>GcodeDrawingReader</name>
+    <message>
+        <source>The drawing has more than %1 segments, more than a point table can hold for a run.</source>
+        <translation>此圖形包含超過 %1 條線段，超出點表單次執行所能容納的數量。</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is out of range.</source>
+        <translation>第 %1 行：%2 超出範圍。</translation>
+    </message>
+    <message>
+        <source>Line %1: no arc of radius %2 joins its two ends.</source>
+        <translation>第 %1 行：沒有半徑為 %2 的圓弧能連接其兩個端點。</translation>
+    </message>
+    <message>
+        <source>Line %1: the arc&apos;s end is not on its circle.</source>
+        <translation>第 %1 行：圓弧的終點不在其圓上。</translation>
+    </message>
+    <message>
+        <source>Line %1 is longer than %2 characters: this is not G-code.</source>
+        <translation>第 %1 行超過 %2 個字元：這不是 G-code。</translation>
+    </message>
+    <message>
+        <source>Line %1 is not G-code: %2</source>
+        <translation>第 %1 行不是 G-code：%2</translation>
+    </message>
+    <message>
+        <source>The file draws nothing: no G1, G2 or G3 move with the pen down.</source>
+        <translation>此檔案未繪製任何內容：沒有在落筆狀態下的 G1、G2 或 G3 移動。</translation>
+    </message>
+    <message>
+        <source>The file draws nothing: it never lowers the pen with M3.</source>
+        <translation>此檔案未繪製任何內容：從未以 M3 落筆。</translation>
+    </message>
+    <message>
+        <source>Heights (Z) left out: the drawing surface sets the pen&apos;s height.</source>
+        <translation>已忽略高度（Z）：筆的高度由繪圖面決定。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n time(s))</source>
+        <translation>
+            <numerusform>%1（%n 次）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Left out, not understood: %1.</source>
+        <translation>已忽略無法辨識的內容：%1。</translation>
     </message>
 </context>
 <context>
@@ -862,6 +1038,74 @@ Start anyway?</source>
     <message>
         <source>Script: clear the table</source>
         <translation>腳本：清空表格</translation>
+    </message>
+    <message>
+        <source>Import drawing</source>
+        <translation>匯入圖形</translation>
+    </message>
+    <message>
+        <source>Drawings (*.svg *.gcode *.nc *.ngc *.gc *.g *.tap *.txt);;All files (*)</source>
+        <translation>圖形檔案(*.svg *.gcode *.nc *.ngc *.gc *.g *.tap *.txt);;所有檔案(*)</translation>
+    </message>
+    <message>
+        <source>The drawing cannot be imported.</source>
+        <translation>無法匯入此圖形。</translation>
+    </message>
+</context>
+<context>
+    <name>SurfacePlane</name>
+    <message>
+        <source>The three points lie too close together or on one line: touch three corners of the paper.</source>
+        <translation>三個點彼此太近或位於同一直線上：請觸碰紙張的三個角。</translation>
+    </message>
+    <message>
+        <source>The three points make a surface steeper than %1°.</source>
+        <translation>三個點構成的平面傾斜超過 %1°。</translation>
+    </message>
+</context>
+<context>
+    <name>SvgDrawingReader</name>
+    <message>
+        <source>The drawing has more than %1 elements once its &lt;use&gt; elements are replaced by what they show: such a file is not read.</source>
+        <translation>將 &lt;use&gt; 元素替換為其引用的內容後，此圖形包含超過 %1 個元素：不會讀取此類檔案。</translation>
+    </message>
+    <message>
+        <source>The file&apos;s XML entities are too long or made of other entities: such a file is not read.</source>
+        <translation>此檔案的 XML 實體過長或由其他實體構成：不會讀取此類檔案。</translation>
+    </message>
+    <message>
+        <source>The file is not an SVG drawing.</source>
+        <translation>此檔案不是 SVG 圖形。</translation>
+    </message>
+    <message>
+        <source>The file is not well-formed XML (line %1: %2).</source>
+        <translation>此檔案不是格式正確的 XML（第 %1 行：%2）。</translation>
+    </message>
+    <message>
+        <source>Qt SVG could not read the drawing.</source>
+        <translation>Qt SVG 無法讀取此圖形。</translation>
+    </message>
+    <message>
+        <source>The drawing gives no width and height: its units are taken as pixels, 96 to the inch.</source>
+        <translation>此圖形未指定寬度和高度：其單位以像素計算，每英吋 96 像素。</translation>
+    </message>
+    <message>
+        <source>The drawing has more than %1 segments, more than a point table can hold for a run.</source>
+        <translation>此圖形包含超過 %1 條線段，超出點表單次執行所能容納的數量。</translation>
+    </message>
+    <message>
+        <source>The drawing holds only images, which a pen cannot draw.</source>
+        <translation>此圖形只包含影像，筆無法繪製影像。</translation>
+    </message>
+    <message>
+        <source>The drawing holds no lines, shapes or text to draw.</source>
+        <translation>此圖形不包含可繪製的線條、形狀或文字。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n image(s) left out: a pen draws only lines, shapes and text.</source>
+        <translation>
+            <numerusform>已忽略 %n 個影像：筆只能繪製線條、形狀和文字。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -236,6 +236,117 @@
     </message>
 </context>
 <context>
+    <name>CDrawingImportDialog</name>
+    <message>
+        <source>Import drawing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n strokes</source>
+        <translation>
+            <numerusform>%1: %n stroke</numerusform>
+            <numerusform>%1: %n strokes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit to reach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pen touches here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surface height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Touched %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tilted surface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow the plane through the three touched points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Touch the surface with the pen at three places far apart.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order the strokes to shorten the pen&apos;s travel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plane through them tilts %1°.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pen travels %1 mm lifted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pen travels %1 mm lifted, %2 mm in the file&apos;s order.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All of the drawing lies within the arm&apos;s reach.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 mm of the %2 mm drawn (%3%) lies outside the arm&apos;s reach; %n points are out of reach.</source>
+        <translation>
+            <numerusform>%1 mm of the %2 mm drawn (%3%) lies outside the arm&apos;s reach; %n point is out of reach.</numerusform>
+            <numerusform>%1 mm of the %2 mm drawn (%3%) lies outside the arm&apos;s reach; %n points are out of reach.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows</source>
+        <translation>
+            <numerusform>%n row</numerusform>
+            <numerusform>%n rows</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CDrawingPlacementView</name>
+    <message>
+        <source>Drag to move the drawing; the mouse wheel zooms.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CEEGCurveDialog</name>
     <message>
         <source>EEG Curve</source>
@@ -387,6 +498,10 @@
             <numerusform>Paste %n rows</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Import drawing...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CPointsRecovery</name>
@@ -460,6 +575,71 @@ Restore it? If you discard it, it is kept as:
     </message>
     <message>
         <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DrawingFile</name>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2 MB; drawings larger than %3 MB are not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GcodeDrawingReader</name>
+    <message>
+        <source>The drawing has more than %1 segments, more than a point table can hold for a run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is out of range.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: no arc of radius %2 joins its two ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: the arc&apos;s end is not on its circle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 is longer than %2 characters: this is not G-code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 is not G-code: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file draws nothing: no G1, G2 or G3 move with the pen down.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file draws nothing: it never lowers the pen with M3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heights (Z) left out: the drawing surface sets the pen&apos;s height.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n time(s))</source>
+        <translation>
+            <numerusform>%1 (%n time)</numerusform>
+            <numerusform>%1 (%n times)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Left out, not understood: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -857,6 +1037,75 @@ Start anyway?</source>
     <message>
         <source>Script: clear the table</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import drawing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drawings (*.svg *.gcode *.nc *.ngc *.gc *.g *.tap *.txt);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drawing cannot be imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SurfacePlane</name>
+    <message>
+        <source>The three points lie too close together or on one line: touch three corners of the paper.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The three points make a surface steeper than %1°.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SvgDrawingReader</name>
+    <message>
+        <source>The drawing has more than %1 elements once its &lt;use&gt; elements are replaced by what they show: such a file is not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s XML entities are too long or made of other entities: such a file is not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not an SVG drawing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not well-formed XML (line %1: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt SVG could not read the drawing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drawing gives no width and height: its units are taken as pixels, 96 to the inch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drawing has more than %1 segments, more than a point table can hold for a run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drawing holds only images, which a pen cannot draw.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drawing holds no lines, shapes or text to draw.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n image(s) left out: a pen draws only lines, shapes and text.</source>
+        <translation>
+            <numerusform>%n image left out: a pen draws only lines, shapes and text.</numerusform>
+            <numerusform>%n images left out: a pen draws only lines, shapes and text.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
