@@ -765,7 +765,9 @@ void tst_PlaybackRun::stepOnePressOneRow()
     for (int row = 0; row < pressesThatCouldAct; ++row)
         stepped << row;
     compareAccepted(stepped, points);
-    QCOMPARE(marked, stepped);
+    // The mark follows the pose reading that enabled Step; on a loaded machine it may come a
+    // sampling later.
+    QTRY_COMPARE(marked, stepped);
 
     // Past the last row, Step starts again at the first and says so.
     QCOMPARE(playbackStatus(), QString());
