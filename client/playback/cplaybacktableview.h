@@ -99,9 +99,8 @@ private:
 
     CPlaybackTableModel *tableModel = nullptr;
     QMenu *contextMenu = nullptr;
-    // Shown instead of the context menu where that does not open, so that an emptied table can
-    // still be brought back.
-    // Shown with no row selected: the import and the undo history.
+    // Shown instead of the context menu where that does not open (no row selected): the import,
+    // and the undo history, so that an emptied table can still be brought back.
     QMenu *noSelectionMenu = nullptr;
     QSignalMapper *insertActMapper = nullptr;
     QAction *stepAct = nullptr;
