@@ -137,17 +137,8 @@ QString tst_DrawingImport::chooseDrawing(const QString &path)
         },
         window.get());
     table()->clearSelection();
-    const QPoint below(10, table()->viewport()->height() - 5);
-    QTimer::singleShot(50, window.get(), [] {
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        QVERIFY(menu);
-        menu->setActiveAction(menu->actions().first());
-        QCOMPARE(menu->activeAction()->text(), QString("Import drawing..."));
-        QTest::keyClick(menu, Qt::Key_Return);
-    });
-    QContextMenuEvent event(
-        QContextMenuEvent::Mouse, below, table()->viewport()->mapToGlobal(below));
-    QApplication::sendEvent(table()->viewport(), &event);
+    chooseFromMenuAt(
+        table(), QPoint(10, table()->viewport()->height() - 5), QString("Import drawing..."));
     return refusal;
 }
 
