@@ -28,7 +28,6 @@ public:
 
     // The rows that draw the drawing as placed, in the chosen order.
     PlaybackPoints rows() const;
-    const DrawingPlacement &currentPlacement() const { return placement; }
 
 private slots:
     void onWidthChanged(double width);

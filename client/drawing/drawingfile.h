@@ -21,7 +21,6 @@ public:
     // Its strokes, curves flattened to tolerance mm; see the readers.
     bool read(double tolerance, PenDrawing &drawing, QString &error) const;
 
-    Kind kind() const { return fileKind; }
     QString fileName() const { return name; }
 
 private:

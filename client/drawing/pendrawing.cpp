@@ -1,8 +1,6 @@
 // PenDrawing: what a drawing file holds for a pen.
 #include "drawing/pendrawing.h"
 
-#include <QLineF>
-
 #include <algorithm>
 
 void PenDrawing::addStroke(const QPolygonF &stroke)
@@ -40,13 +38,4 @@ QRectF PenDrawing::bounds() const
             bottom = std::max(bottom, point.y());
         }
     return QRectF(QPointF(left, top), QPointF(right, bottom));
-}
-
-double PenDrawing::drawnLength() const
-{
-    double length = 0;
-    for (const QPolygonF &stroke : strokes)
-        for (int i = 1; i < stroke.size(); ++i)
-            length += QLineF(stroke.at(i - 1), stroke.at(i)).length();
-    return length;
 }

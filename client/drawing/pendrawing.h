@@ -24,6 +24,4 @@ public:
     bool isEmpty() const;
     int segmentCount() const;
     QRectF bounds() const;
-    // The length drawn with the pen down, mm.
-    double drawnLength() const;
 };
